@@ -1,0 +1,79 @@
+# Helpers that give every target of the project the same flags.
+#
+# The numerical core must be bit-for-bit reproducible: no contraction into fused multiply-add,
+# no fast-math, SSE2 on x86-64, no compiler extensions.
+
+set(VENTARO_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+
+function(ventaro_set_flags target)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+        -ffp-contract=off -fno-fast-math)
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
+        target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
+    endif()
+    if(VENTARO_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# ventaro_library(name [SANITIZED] SOURCES ... DEPS ... [QT])
+# SANITIZED also builds name_san with AddressSanitizer and UndefinedBehaviorSanitizer, linking
+# the _san variants of its project dependencies.
+function(ventaro_library name)
+    cmake_parse_arguments(ARG "SANITIZED" "" "SOURCES;DEPS;SYSTEM_DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    ventaro_set_flags(${name})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM_DEPS})
+    if(ARG_SANITIZED AND VENTARO_SANITIZED_TESTS)
+        add_library(${name}_san STATIC ${ARG_SOURCES})
+        ventaro_set_flags(${name}_san)
+        target_compile_options(${name}_san PUBLIC ${VENTARO_SANITIZE_FLAGS})
+        target_link_options(${name}_san PUBLIC ${VENTARO_SANITIZE_FLAGS})
+        target_include_directories(${name}_san PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        set(san_deps)
+        foreach(dep IN LISTS ARG_DEPS)
+            list(APPEND san_deps ${dep}_san)
+        endforeach()
+        target_link_libraries(${name}_san PUBLIC ${san_deps} ${ARG_SYSTEM_DEPS})
+    endif()
+endfunction()
+
+# ventaro_test(name [SANITIZED] [QT] SOURCES ... DEPS ...)
+# Registers every GoogleTest case with ctest. SANITIZED adds name_san over the _san libraries.
+function(ventaro_test name)
+    cmake_parse_arguments(ARG "SANITIZED;QT" "" "SOURCES;DEPS;SYSTEM_DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    ventaro_set_flags(${name})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ARG_SYSTEM_DEPS} GTest::gtest
+        GTest::gtest_main)
+    target_compile_definitions(${name} PRIVATE
+        VENTARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        VENTARO_SHARED_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data"
+        VENTARO_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+    set(env)
+    if(ARG_QT)
+        set(env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${env}")
+    if(ARG_SANITIZED AND VENTARO_SANITIZED_TESTS)
+        add_executable(${name}_san ${ARG_SOURCES})
+        ventaro_set_flags(${name}_san)
+        target_compile_options(${name}_san PRIVATE ${VENTARO_SANITIZE_FLAGS})
+        target_link_options(${name}_san PRIVATE ${VENTARO_SANITIZE_FLAGS})
+        set(san_deps)
+        foreach(dep IN LISTS ARG_DEPS)
+            list(APPEND san_deps ${dep}_san)
+        endforeach()
+        target_link_libraries(${name}_san PRIVATE ${san_deps} ${ARG_SYSTEM_DEPS} GTest::gtest
+            GTest::gtest_main)
+        target_compile_definitions(${name}_san PRIVATE
+            VENTARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+            VENTARO_SHARED_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data"
+            VENTARO_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+        gtest_discover_tests(${name}_san TEST_SUFFIX ".asan" DISCOVERY_TIMEOUT 120)
+    endif()
+endfunction()

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace ventaro {
+
+// General number format of the series file: up to 15 significant digits, trailing zeros
+// dropped, fixed notation from 0.00001 up to 15 integer digits, scientific otherwise ("1.5E-6",
+// "1E15"); 0 (and -0) is "0", NaN "NAN", infinities "INF" and "-INF". Built on std::to_chars.
+void AcrescentarFormatoGeral(std::string& destino, double v, char separador);
+std::string FormatoGeral(double v, char separador);
+
+// The same format built plainly on snprintf("%.14e"); the reference the fast one is tested
+// against.
+std::string FormatoGeralReferencia(double v, char separador);
+
+// A fixed-width field of the series file: the general format cut (not rounded) to `largura`
+// characters, or to its integer part when that is wider, then padded with spaces on the right.
+// Negative values keep their sign: -1.5 is "-1.5", -12.34 is "-12.".
+void AcrescentarCampo(std::string& destino, double v, int largura, char separador);
+std::string FormatarCampo(double v, int largura, char separador);
+
+}  // namespace ventaro

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tdados.h"
+#include "stations/banco_dados.h"
+
+namespace ventaro {
+
+enum class TipoEstacao { Pluviometrica = 0, Climatologica = 1 };
+
+// One row of the station grid, as shown: code, name, municipality, region, formatted latitude
+// and longitude, altitude, years.
+struct LinhaEstacao {
+    std::string Codigo, Nome, Municipio, Regiao, Latitude, Longitude, Altitude, Anos;
+    bool operator==(const LinhaEstacao&) const = default;
+};
+
+// All stations of a kind ordered by code.
+std::vector<LinhaEstacao> ListarEstacoes(BancoDados& banco, TipoEstacao tipo);
+// Stations whose code, name or municipality contains `texto` anywhere; the text is bound as a
+// parameter, so quotes, % and ; are matched literally.
+std::vector<LinhaEstacao> ProcurarEstacoes(BancoDados& banco, TipoEstacao tipo,
+                                           std::string_view texto);
+
+// Load the station `codigo` into its block of `dados` (the other block stays). A missing or
+// duplicated month, or a station not found, fails with an ErroVentaro naming the station and
+// the month; months already read stay in `dados`.
+void CarregarEstacaoPrec(BancoDados& banco, std::string_view codigo, TDados& dados);
+void CarregarEstacaoClima(BancoDados& banco, std::string_view codigo, TDados& dados);
+
+// Which variables the loaded parameters allow to simulate.
+struct VariaveisSimuladas {
+    bool Prec = false, TMax = false, TMin = false, Rad = false, VVento = false, Umid = false;
+    bool operator==(const VariaveisSimuladas&) const = default;
+};
+VariaveisSimuladas AjustarVariaveisSimuladas(const TDados& dados);
+
+// Decimal degrees as degrees, minutes and truncated seconds with a hemisphere letter:
+// "-20.7546" as latitude is "20° 45 ´ 16 ´´  S". `tipo` is "Latitude" or "Longitude".
+std::string FormatarCoordenada(std::string_view texto, std::string_view tipo);
+
+}  // namespace ventaro
