@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 #include "core/erro.h"
 
@@ -67,8 +68,7 @@ Consulta::Consulta(BancoDados& banco, std::string_view sql) : banco_(&banco) {
     try {
         stmt_ = std::make_unique<SQLite::Statement>(banco.Conexao(), std::string(sql));
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco.Arquivo().string() + ": " +
-                          e.what());
+        throw ErroVentaro("Erro no banco de dados " + banco.Arquivo().string() + ": " + e.what());
     }
     for (int i = 0; i < stmt_->getColumnCount(); ++i) {
         colunas_.emplace(Minusculas(stmt_->getColumnName(i)), i);
@@ -78,27 +78,34 @@ Consulta::Consulta(BancoDados& banco, std::string_view sql) : banco_(&banco) {
 Consulta::~Consulta() = default;
 Consulta::Consulta(Consulta&&) noexcept = default;
 
-Consulta& Consulta::Bind(const std::string& nome, std::string_view texto) {
-    stmt_->bind(nome, std::string(texto));
+template <typename T>
+Consulta& Consulta::Vincular(const std::string& nome, const T& valor) {
+    try {
+        stmt_->bind(nome, valor);
+    } catch (const SQLite::Exception& e) {
+        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": parâmetro " +
+                          nome + ": " + e.what());
+    }
     return *this;
+}
+
+Consulta& Consulta::Bind(const std::string& nome, std::string_view texto) {
+    return Vincular(nome, std::string(texto));
 }
 
 Consulta& Consulta::Bind(const std::string& nome, int64_t inteiro) {
-    stmt_->bind(nome, inteiro);
-    return *this;
+    return Vincular(nome, inteiro);
 }
 
 Consulta& Consulta::Bind(const std::string& nome, double real) {
-    stmt_->bind(nome, real);
-    return *this;
+    return Vincular(nome, real);
 }
 
 bool Consulta::Proxima() {
     try {
         return stmt_->executeStep();
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": " +
-                          e.what());
+        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": " + e.what());
     }
 }
 
@@ -106,8 +113,7 @@ void Consulta::Executar() {
     try {
         stmt_->exec();
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": " +
-                          e.what());
+        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": " + e.what());
     }
 }
 
@@ -116,7 +122,9 @@ void Consulta::Reiniciar() {
     stmt_->clearBindings();
 }
 
-int Consulta::NumColunas() const { return stmt_->getColumnCount(); }
+int Consulta::NumColunas() const {
+    return stmt_->getColumnCount();
+}
 
 int Consulta::Indice(std::string_view coluna) const {
     const auto it = colunas_.find(Minusculas(coluna));
@@ -132,7 +140,7 @@ bool Consulta::Nulo(std::string_view coluna) const {
 }
 
 std::string Consulta::Texto(std::string_view coluna) const {
-    return stmt_->getColumn(Indice(coluna)).getString();
+    return TextoDe(Indice(coluna));
 }
 
 int64_t Consulta::Inteiro(std::string_view coluna) const {
@@ -144,11 +152,32 @@ double Consulta::Real(std::string_view coluna) const {
 }
 
 std::string Consulta::TextoNaPosicao(int posicao) const {
-    return stmt_->getColumn(posicao - 1).getString();
+    return TextoDe(IndiceDaPosicao(posicao));
 }
 
 double Consulta::RealNaPosicao(int posicao) const {
-    return stmt_->getColumn(posicao - 1).getDouble();
+    return stmt_->getColumn(IndiceDaPosicao(posicao)).getDouble();
+}
+
+int Consulta::IndiceDaPosicao(int posicao) const {
+    if (posicao < 1 || posicao > stmt_->getColumnCount()) {
+        throw ErroVentaro("O banco de dados " + banco_->Arquivo().string() + " não tem a coluna " +
+                          std::to_string(posicao) + " na consulta \"" +
+                          std::string(stmt_->getQuery()) + "\".");
+    }
+    return posicao - 1;
+}
+
+std::string Consulta::TextoDe(int indice) const {
+    const SQLite::Column coluna = stmt_->getColumn(indice);
+    if (coluna.isFloat()) {
+        // A real is shown as its shortest exact decimal text ("850", "-20.7546"), not with the
+        // ".0" SQLite appends to whole numbers.
+        char buf[64];
+        const auto fim = std::to_chars(buf, buf + sizeof buf, coluna.getDouble());
+        return std::string(buf, fim.ptr);
+    }
+    return coluna.getString();
 }
 
 }  // namespace ventaro

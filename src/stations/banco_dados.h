@@ -18,7 +18,7 @@ namespace ventaro {
 // A connection to a station database file (bd.sqlite). The file is never created here: a
 // missing or unreadable file, or one that is not a database, fails with a message naming it.
 class BancoDados {
-public:
+  public:
     enum class Modo { Leitura, Escrita };
 
     explicit BancoDados(const std::filesystem::path& arquivo, Modo modo = Modo::Leitura);
@@ -35,15 +35,16 @@ public:
     // Runs a statement without result (schema scripts, deletes, inserts).
     void Executar(std::string_view sql);
 
-private:
+  private:
     std::filesystem::path arquivo_;
     std::unique_ptr<SQLite::Database> db_;
 };
 
 // One statement with named `:parameters` bound by name and columns read by name without regard
-// to case, or by 1-based position. A column holding no value reads as empty text or 0.
+// to case, or by 1-based position. A column holding no value reads as empty text or 0; a real
+// read as text is its shortest exact decimal form ("850", not "850.0").
 class Consulta {
-public:
+  public:
     Consulta(BancoDados& banco, std::string_view sql);
     ~Consulta();
     Consulta(Consulta&&) noexcept;
@@ -66,8 +67,12 @@ public:
     std::string TextoNaPosicao(int posicao) const;
     double RealNaPosicao(int posicao) const;
 
-private:
+  private:
+    template <typename T>
+    Consulta& Vincular(const std::string& nome, const T& valor);
     int Indice(std::string_view coluna) const;
+    int IndiceDaPosicao(int posicao) const;
+    std::string TextoDe(int indice) const;
 
     BancoDados* banco_;
     std::unique_ptr<SQLite::Statement> stmt_;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/tdados.h"
 #include "generator/tcalcular_serie_sintetica.h"
@@ -26,12 +29,25 @@ enum class ResultadoValidacao {
 
 struct Validacao {
     ResultadoValidacao Resultado = ResultadoValidacao::Valida;
-    std::string Mensagem;  // the dialog's text; empty when valid
+    std::string Mensagem;            // the dialog's text; empty when valid
     ConfiguracaoSerie Configuracao;  // the settings to write when valid
 };
 
 // The panel's fields for the current settings and stations.
 TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config);
+
+// The station labels of the settings panel: names, codes zero-padded (8 digits for the rainfall
+// station, 5 for the climatological one; empty when 0) and coordinates through
+// FormatarCoordenada (empty when 0).
+struct RotulosEstacoes {
+    std::string NomePrec, CodigoPrec, LatitudePrec, LongitudePrec;
+    std::string NomeClima, CodigoClima, LatitudeClima, LongitudeClima;
+    bool operator==(const RotulosEstacoes&) const = default;
+};
+RotulosEstacoes CarregarRotulosEstacoes(const TDados& dados);
+
+// A year field as typed: only the digits 0-9, not empty, at most 4294967295.
+std::optional<uint32_t> LerCampoInteiro(std::string_view texto);
 
 // Checks in the panel's order: year fields first, then the rainfall station, then the
 // climatological station. Nothing is written here; the caller applies Configuracao when valid.

@@ -39,7 +39,13 @@ struct VariaveisSimuladas {
 VariaveisSimuladas AjustarVariaveisSimuladas(const TDados& dados);
 
 // Decimal degrees as degrees, minutes and truncated seconds with a hemisphere letter:
-// "-20.7546" as latitude is "20° 45 ´ 16 ´´  S". `tipo` is "Latitude" or "Longitude".
+// "-20.7546" as latitude is "20° 45 ´ 16 ´´  S". `tipo` is "Latitude" or "Longitude". The text
+// is read with at most four decimals (more are rounded), with "." or "," as separator; an
+// empty text gives " ", and a text that is not a number fails with an ErroVentaro.
 std::string FormatarCoordenada(std::string_view texto, std::string_view tipo);
+
+// A coordinate as decimal text with at most four decimals, rounded: -20.75464 is "-20.7546",
+// 5.5 is "5.5". The form FormatarCoordenada reads.
+std::string TextoCoordenada(double graus);
 
 }  // namespace ventaro

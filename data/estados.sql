@@ -1,0 +1,32 @@
+-- States (the sample's own numbering, 1 to 27 in alphabetical order of the
+-- state's name) and the state of each sample rainfall station.
+insert into Estado (Codigo, Nome) values (1, 'Acre');
+insert into Estado (Codigo, Nome) values (2, 'Alagoas');
+insert into Estado (Codigo, Nome) values (3, 'Amapá');
+insert into Estado (Codigo, Nome) values (4, 'Amazonas');
+insert into Estado (Codigo, Nome) values (5, 'Bahia');
+insert into Estado (Codigo, Nome) values (6, 'Ceará');
+insert into Estado (Codigo, Nome) values (7, 'Distrito Federal');
+insert into Estado (Codigo, Nome) values (8, 'Espírito Santo');
+insert into Estado (Codigo, Nome) values (9, 'Goiás');
+insert into Estado (Codigo, Nome) values (10, 'Maranhão');
+insert into Estado (Codigo, Nome) values (11, 'Mato Grosso');
+insert into Estado (Codigo, Nome) values (12, 'Mato Grosso do Sul');
+insert into Estado (Codigo, Nome) values (13, 'Minas Gerais');
+insert into Estado (Codigo, Nome) values (14, 'Pará');
+insert into Estado (Codigo, Nome) values (15, 'Paraíba');
+insert into Estado (Codigo, Nome) values (16, 'Paraná');
+insert into Estado (Codigo, Nome) values (17, 'Pernambuco');
+insert into Estado (Codigo, Nome) values (18, 'Piauí');
+insert into Estado (Codigo, Nome) values (19, 'Rio de Janeiro');
+insert into Estado (Codigo, Nome) values (20, 'Rio Grande do Norte');
+insert into Estado (Codigo, Nome) values (21, 'Rio Grande do Sul');
+insert into Estado (Codigo, Nome) values (22, 'Rondônia');
+insert into Estado (Codigo, Nome) values (23, 'Roraima');
+insert into Estado (Codigo, Nome) values (24, 'Santa Catarina');
+insert into Estado (Codigo, Nome) values (25, 'São Paulo');
+insert into Estado (Codigo, Nome) values (26, 'Sergipe');
+insert into Estado (Codigo, Nome) values (27, 'Tocantins');
+insert into Estacao (Codigo, CodEstado) values (447002, 10);
+insert into Estacao (Codigo, CodEstado) values (2045012, 13);
+insert into Estacao (Codigo, CodEstado) values (2852006, 21);

@@ -1,0 +1,105 @@
+#include "stations/configuracoes.h"
+
+#include <cstdio>
+
+#include "stations/estacoes.h"
+
+namespace ventaro {
+
+namespace {
+
+constexpr const char* kMensagemCampoInvalido =
+    "Existe campo com valor inválido. Deseja restaurar os valores padrões?";
+constexpr const char* kMensagemFaltaEstacaoPrec =
+    "É necessário selecionar uma estação pluviométrica para gerar a série de precipitação.";
+constexpr const char* kMensagemFaltaEstacaoClima =
+    "É necessário selecionar uma estação climatológica para gerar uma série climática.";
+
+std::string CodigoComZeros(int32_t codigo, int digitos) {
+    if (codigo == 0) return {};
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%0*d", digitos, static_cast<int>(codigo));
+    return buf;
+}
+
+std::string Coordenada(double graus, std::string_view tipo) {
+    if (graus == 0) return {};
+    return FormatarCoordenada(TextoCoordenada(graus), tipo);
+}
+
+}  // namespace
+
+TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config) {
+    TextoConfiguracoes t;
+    t.NumAnos = std::to_string(config.NumAnos);
+    t.APartir = std::to_string(config.APartir);
+    t.Correcao = config.Correcao;
+    t.SimularPrec = config.SimularPrec;
+    t.SimularTMax = config.SimularTMax;
+    t.SimularTMin = config.SimularTMin;
+    t.SimularRad = config.SimularRad;
+    t.SimularVVento = config.SimularVVento;
+    t.SimularUmid = config.SimularUmid;
+    return t;
+}
+
+RotulosEstacoes CarregarRotulosEstacoes(const TDados& dados) {
+    RotulosEstacoes r;
+    r.NomePrec = dados.Nome();
+    r.CodigoPrec = CodigoComZeros(dados.CodEstacao, 8);
+    r.LatitudePrec = Coordenada(dados.Latitude, "Latitude");
+    r.LongitudePrec = Coordenada(dados.Longitude, "Longitude");
+    r.NomeClima = dados.NomeClima();
+    r.CodigoClima = CodigoComZeros(dados.CodEstacaoClima, 5);
+    r.LatitudeClima = Coordenada(dados.LatitudeClima, "Latitude");
+    r.LongitudeClima = Coordenada(dados.LongitudeClima, "Longitude");
+    return r;
+}
+
+std::optional<uint32_t> LerCampoInteiro(std::string_view texto) {
+    if (texto.empty()) return std::nullopt;
+    uint64_t valor = 0;
+    for (const char c : texto) {
+        if (c < '0' || c > '9') return std::nullopt;
+        valor = valor * 10 + static_cast<uint64_t>(c - '0');
+        if (valor > UINT32_MAX) return std::nullopt;
+    }
+    return static_cast<uint32_t>(valor);
+}
+
+Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& dados) {
+    Validacao v;
+    // Text pasted into a field can hold anything the key filter would have refused; it is
+    // refused here, before any setting is written.
+    const auto num_anos = LerCampoInteiro(texto.NumAnos);
+    const auto a_partir = LerCampoInteiro(texto.APartir);
+    if (!num_anos || !a_partir) {
+        v.Resultado = ResultadoValidacao::CampoInvalido;
+        v.Mensagem = kMensagemCampoInvalido;
+        return v;
+    }
+    if (dados.Nome().empty() && texto.SimularPrec) {
+        v.Resultado = ResultadoValidacao::FaltaEstacaoPrec;
+        v.Mensagem = kMensagemFaltaEstacaoPrec;
+        return v;
+    }
+    if (dados.NomeClima().empty() && (texto.SimularTMax || texto.SimularTMin || texto.SimularRad ||
+                                      texto.SimularVVento || texto.SimularUmid)) {
+        v.Resultado = ResultadoValidacao::FaltaEstacaoClima;
+        v.Mensagem = kMensagemFaltaEstacaoClima;
+        return v;
+    }
+    ConfiguracaoSerie& c = v.Configuracao;
+    c.NumAnos = *num_anos;
+    c.APartir = *a_partir;
+    c.Correcao = texto.Correcao;
+    c.SimularPrec = texto.SimularPrec;
+    c.SimularTMax = texto.SimularTMax;
+    c.SimularTMin = texto.SimularTMin;
+    c.SimularRad = texto.SimularRad;
+    c.SimularVVento = texto.SimularVVento;
+    c.SimularUmid = texto.SimularUmid;
+    return v;
+}
+
+}  // namespace ventaro
