@@ -15,9 +15,24 @@ std::string FormatoGeral(double v, char separador);
 std::string FormatoGeralReferencia(double v, char separador);
 
 // A fixed-width field of the series file: the general format cut (not rounded) to `largura`
-// characters, or to its integer part when that is wider, then padded with spaces on the right.
-// Negative values keep their sign: -1.5 is "-1.5", -12.34 is "-12.".
+// characters, or to its whole integer part when that is wider, then padded with spaces on the
+// right. Negative values keep their sign: -1.5 is "-1.5", -12.34 is "-12.". A value that the
+// general format writes in scientific notation and that does not fit is cut in fixed notation
+// instead: 0.0000015 is "0.00", never "1.5E".
 void AcrescentarCampo(std::string& destino, double v, int largura, char separador);
 std::string FormatarCampo(double v, int largura, char separador);
+
+// Longest text of the general format ("-0.0000" followed by 15 digits, or a negative
+// scientific value with a three-digit exponent).
+inline constexpr int kMaxFormatoGeral = 24;
+
+// Longest field wider than its width: the integer part of the largest double, with its sign.
+inline constexpr int kMaxCampo = 320;
+
+// Raw writers for callers that build large texts in their own buffers. Both write at `destino`
+// and return the end of what they wrote. EscreverFormatoGeral writes at most kMaxFormatoGeral
+// characters; EscreverCampo at most the larger of `largura` and kMaxCampo.
+char* EscreverFormatoGeral(char* destino, double v, char separador);
+char* EscreverCampo(char* destino, double v, int largura, char separador);
 
 }  // namespace ventaro

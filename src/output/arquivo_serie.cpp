@@ -1,0 +1,185 @@
+#include "output/arquivo_serie.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <system_error>
+
+#include "core/calendario.h"
+#include "core/erro.h"
+#include "output/formato_numero.h"
+#include "output/texto_windows1252.h"
+
+namespace ventaro {
+
+namespace {
+
+constexpr std::string_view kCabecalhoColunas =
+    "Data        Prec(mm) Dur(h) ti*    ii(mm/h) TMax(°C)  TMin(°C)  Rad(MJ/m2/dia)  "
+    "VVento(m/s)  Umid(%)";
+
+// A typical day line: a 10-character date, 50 spaces between fields, nine fields of width 4
+// (time to peak 5) and CR LF. Only values wider than their field make a line longer.
+constexpr std::size_t kLinhaTipica = 10 + 50 + 9 * 4 + 1 + 2;
+
+// A day line at its longest: a date with a wide year, the separators, nine fields at their
+// longest and CR LF.
+constexpr std::size_t kMaxLinha = 32 + 50 + 9 * kMaxCampo + 2;
+
+// A station name goes on one header line: a line break inside it would shift every line
+// that follows, so control characters become '?' like any other character the file cannot
+// hold.
+std::string NomeEmUmaLinha(std::string_view nome) {
+    std::string s(nome);
+    for (char& c : s) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) c = '?';
+    }
+    return s;
+}
+
+std::string Cabecalho(const TDados& dados, uint32_t num_anos, char separador) {
+    std::string s;
+    s += "Estação Pluviométrica.\r\n";
+    s += "Código: " + std::to_string(dados.CodEstacao) +
+         "     Nome: " + NomeEmUmaLinha(dados.Nome()) + "\r\n";
+    s += "Latitude: " + FormatoGeral(dados.Latitude, separador) +
+         "     Longitude: " + FormatoGeral(dados.Longitude, separador) + "\r\n";
+    s += "\r\n";
+    s += "Estação Climatológica.\r\n";
+    s += "Código: " + std::to_string(dados.CodEstacaoClima) +
+         "     Nome: " + NomeEmUmaLinha(dados.NomeClima()) + "\r\n";
+    s += "Latitude: " + FormatoGeral(dados.LatitudeClima, separador) +
+         "     Longitude: " + FormatoGeral(dados.LongitudeClima, separador) + "\r\n";
+    s += "\r\n";
+    s += "Tamanho da Série Sintética:  " + std::to_string(num_anos) + " anos\r\n";
+    s += "\r\n";
+    s += kCabecalhoColunas;
+    s += "\r\n";
+    return ParaWindows1252(s);
+}
+
+char* DoisDigitos(char* p, int n) {
+    *p++ = static_cast<char>('0' + n / 10);
+    *p++ = static_cast<char>('0' + n % 10);
+    return p;
+}
+
+// "dd/mm/yyyy": the year has at least four digits.
+char* EscreverData(char* p, const Data& data) {
+    p = DoisDigitos(p, data.dia);
+    *p++ = '/';
+    p = DoisDigitos(p, data.mes);
+    *p++ = '/';
+    if (data.ano >= 0 && data.ano <= 9999) {
+        const auto ano = static_cast<int>(data.ano);
+        p = DoisDigitos(p, ano / 100);
+        return DoisDigitos(p, ano % 100);
+    }
+    const int n = std::snprintf(p, 24, "%04lld", static_cast<long long>(data.ano));
+    return p + n;
+}
+
+char* Espacos(char* p, int n) {
+    std::memset(p, ' ', static_cast<std::size_t>(n));
+    return p + n;
+}
+
+void ProximoDia(Data& data) {
+    if (++data.dia <= DiasNoMes(data.ano, data.mes)) return;
+    data.dia = 1;
+    if (++data.mes <= 12) return;
+    data.mes = 1;
+    ++data.ano;
+}
+
+std::string Motivo(int erro) {
+    return std::generic_category().message(erro);
+}
+
+}  // namespace
+
+std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos,
+                       char separador) {
+    std::string texto = Cabecalho(dados, num_anos, separador);
+    const auto num_dias = static_cast<std::size_t>(clima.NumDias > 0 ? clima.NumDias : 0);
+    texto.reserve(texto.size() + num_dias * kLinhaTipica + kMaxLinha);
+
+    Data data = clima.DataInicial;
+    char linha[kMaxLinha];
+    for (std::size_t d = 1; d <= num_dias; ++d, ProximoDia(data)) {
+        char* p = EscreverData(linha, data);
+        p = Espacos(p, 2);
+        p = EscreverCampo(p, clima.Prec[d], 4, separador);
+        p = Espacos(p, 5);
+        p = EscreverCampo(p, clima.Dur[d], 4, separador);
+        p = Espacos(p, 3);
+        p = EscreverCampo(p, clima.Ti[d], 5, separador);
+        p = Espacos(p, 2);
+        p = EscreverCampo(p, clima.Ii[d], 4, separador);
+        p = Espacos(p, 5);
+        p = EscreverCampo(p, clima.TMax[d], 4, separador);
+        p = Espacos(p, 6);
+        p = EscreverCampo(p, clima.TMin[d], 4, separador);
+        p = Espacos(p, 6);
+        p = EscreverCampo(p, clima.Rad[d], 4, separador);
+        p = Espacos(p, 12);
+        p = EscreverCampo(p, clima.VVento[d], 4, separador);
+        p = Espacos(p, 9);
+        p = EscreverCampo(p, clima.Umid[d] * 100.0, 4, separador);
+        *p++ = '\r';
+        *p++ = '\n';
+        texto.append(linha, p);
+    }
+    return texto;
+}
+
+void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
+                 uint32_t num_anos, char separador) {
+    const std::string texto = TextoSerie(dados, clima, num_anos, separador);
+    const std::string nome = arquivo.string();
+
+    // The text goes to a new file beside the target and replaces it only once complete, so a
+    // failure never leaves a truncated series where another model may read it.
+    std::filesystem::path temporario;
+    std::FILE* f = nullptr;
+    for (int tentativa = 0; f == nullptr; ++tentativa) {
+        std::string nome_temporario(1, '.');
+        nome_temporario += arquivo.filename().string();
+        nome_temporario += ".tmp";
+        nome_temporario += std::to_string(tentativa);
+        temporario = arquivo;
+        temporario.replace_filename(nome_temporario);
+        errno = 0;
+        f = std::fopen(temporario.c_str(), "wbx");
+        if (f == nullptr && (errno != EEXIST || tentativa >= 99)) {
+            const int erro = errno;
+            throw ErroVentaro("Não foi possível criar o arquivo " + nome + ": " +
+                              Motivo(erro != 0 ? erro : EIO));
+        }
+    }
+
+    errno = 0;
+    const bool gravou =
+        std::fwrite(texto.data(), 1, texto.size(), f) == texto.size() && std::fflush(f) == 0;
+    const int erro_gravacao = errno;
+    const bool fechou = std::fclose(f) == 0;
+    const int erro_fechamento = errno;
+    if (!gravou || !fechou) {
+        std::remove(temporario.c_str());
+        const int erro = !gravou ? erro_gravacao : erro_fechamento;
+        throw ErroVentaro("Não foi possível gravar o arquivo " + nome + ": " +
+                          Motivo(erro != 0 ? erro : EIO));
+    }
+
+    std::error_code ec;
+    std::filesystem::rename(temporario, arquivo, ec);
+    if (ec) {
+        std::remove(temporario.c_str());
+        throw ErroVentaro("Não foi possível substituir o arquivo " + nome + ": " + ec.message());
+    }
+}
+
+}  // namespace ventaro

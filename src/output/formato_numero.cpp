@@ -1,0 +1,218 @@
+#include "output/formato_numero.h"
+
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+namespace ventaro {
+
+namespace {
+
+// Below this magnitude the general format switches to scientific notation. The comparison is
+// made on the value itself, before it is rounded to 15 digits.
+constexpr double kMenorFixo = 0.00001;
+
+// Fifteen significant digits: a leading digit and fourteen after the point of "%.14e".
+constexpr int kDigitos = 15;
+
+char* Copiar(char* p, const char* origem, std::size_t n) {
+    std::memcpy(p, origem, n);
+    return p + n;
+}
+
+char* Repetir(char* p, char c, int n) {
+    if (n <= 0) return p;
+    std::memset(p, c, static_cast<std::size_t>(n));
+    return p + n;
+}
+
+// |v| rounded to 15 significant digits: the digits of "%.14e" without trailing zeros, and the
+// exponent after rounding.
+struct Decimal15 {
+    char digitos[kDigitos];
+    int n;
+    int ex;
+};
+
+Decimal15 Arredondar(double a) {
+    // "d.dddddddddddddde+XX": correctly rounded like printf, and independent of any locale.
+    char cientifica[32];
+    const auto resultado = std::to_chars(cientifica, cientifica + sizeof cientifica, a,
+                                         std::chars_format::scientific, kDigitos - 1);
+    assert(resultado.ec == std::errc{});
+
+    Decimal15 d;
+    d.digitos[0] = cientifica[0];
+    std::memcpy(d.digitos + 1, cientifica + 2, kDigitos - 1);
+    d.n = kDigitos;
+    while (d.n > 1 && d.digitos[d.n - 1] == '0') --d.n;
+
+    const char* e = cientifica + kDigitos + 1;  // the 'e'
+    d.ex = 0;
+    for (const char* q = e + 2; q < resultado.ptr; ++q) d.ex = d.ex * 10 + (*q - '0');
+    if (e[1] == '-') d.ex = -d.ex;
+    return d;
+}
+
+bool Fixo(double a, const Decimal15& d) {
+    return a >= kMenorFixo && d.ex < kDigitos;
+}
+
+// Fixed notation of a rounded value; `limite` caps the length of a long run of leading
+// zeros, which only a field cut short needs.
+char* EscreverFixo(char* p, const Decimal15& d, char separador, int limite) {
+    if (d.ex >= 0) {
+        const int inteiros = d.ex + 1;
+        if (d.n <= inteiros) {
+            p = Copiar(p, d.digitos, static_cast<std::size_t>(d.n));
+            return Repetir(p, '0', inteiros - d.n);
+        }
+        p = Copiar(p, d.digitos, static_cast<std::size_t>(inteiros));
+        *p++ = separador;
+        return Copiar(p, d.digitos + inteiros, static_cast<std::size_t>(d.n - inteiros));
+    }
+    *p++ = '0';
+    *p++ = separador;
+    const int zeros = -d.ex - 1;
+    if (zeros >= limite) return Repetir(p, '0', limite);
+    p = Repetir(p, '0', zeros);
+    return Copiar(p, d.digitos, static_cast<std::size_t>(d.n));
+}
+
+// Cuts s to the field: its first `largura` characters, or its whole integer part when that
+// alone is wider. Returns the kept length.
+int Cortar(const char* s, int n, int largura, char separador) {
+    if (n <= largura) return n;
+    const void* achado = std::memchr(s, separador, static_cast<std::size_t>(n));
+    // Without a separator the whole text is integer part.
+    const int posicao = achado ? static_cast<int>(static_cast<const char*>(achado) - s) + 1 : n + 1;
+    return posicao > largura ? posicao - 1 : largura;
+}
+
+}  // namespace
+
+char* EscreverFormatoGeral(char* p, double v, char separador) {
+    if (v == 0.0) {
+        *p++ = '0';
+        return p;
+    }
+    if (std::isnan(v)) return Copiar(p, "NAN", 3);
+    if (std::isinf(v)) return v < 0 ? Copiar(p, "-INF", 4) : Copiar(p, "INF", 3);
+
+    double a = v;
+    if (v < 0) {
+        *p++ = '-';
+        a = -v;
+    }
+    const Decimal15 d = Arredondar(a);
+    if (Fixo(a, d)) return EscreverFixo(p, d, separador, kMaxFormatoGeral);
+
+    *p++ = d.digitos[0];
+    if (d.n > 1) {
+        *p++ = separador;
+        p = Copiar(p, d.digitos + 1, static_cast<std::size_t>(d.n - 1));
+    }
+    *p++ = 'E';
+    return std::to_chars(p, p + 8, d.ex).ptr;
+}
+
+char* EscreverCampo(char* p, double v, int largura, char separador) {
+    assert(largura >= 0);
+    if (largura < 0) largura = 0;
+    char s[kMaxCampo];
+    int n = static_cast<int>(EscreverFormatoGeral(s, v, separador) - s);
+    if (n > largura && std::isfinite(v)) {
+        // Scientific text cut to a field would read as another number ("1.5E-6" as "1.5E",
+        // "-2.3E-7" as "-2.3"): a value that does not fit is cut in fixed notation instead,
+        // "0.00" for the tiny and the whole integer part for the huge.
+        const double a = std::fabs(v);
+        const Decimal15 d = Arredondar(a);
+        if (!Fixo(a, d)) {
+            char* q = s;
+            if (v < 0) *q++ = '-';
+            n = static_cast<int>(EscreverFixo(q, d, separador, largura) - s);
+        }
+    }
+    n = Cortar(s, n, largura, separador);
+    p = Copiar(p, s, static_cast<std::size_t>(n));
+    return Repetir(p, ' ', largura - n);
+}
+
+void AcrescentarFormatoGeral(std::string& destino, double v, char separador) {
+    char s[kMaxFormatoGeral];
+    destino.append(s, EscreverFormatoGeral(s, v, separador));
+}
+
+std::string FormatoGeral(double v, char separador) {
+    std::string s;
+    AcrescentarFormatoGeral(s, v, separador);
+    return s;
+}
+
+void AcrescentarCampo(std::string& destino, double v, int largura, char separador) {
+    const auto tamanho = static_cast<std::size_t>(largura > kMaxCampo ? largura : kMaxCampo);
+    const std::size_t antes = destino.size();
+    destino.resize(antes + tamanho);
+    char* fim = EscreverCampo(destino.data() + antes, v, largura, separador);
+    destino.resize(static_cast<std::size_t>(fim - destino.data()));
+}
+
+std::string FormatarCampo(double v, int largura, char separador) {
+    std::string s;
+    AcrescentarCampo(s, v, largura, separador);
+    return s;
+}
+
+std::string FormatoGeralReferencia(double v, char separador) {
+    if (v == 0.0) return "0";
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+
+    std::string texto = v < 0 ? "-" : "";
+    const double a = std::fabs(v);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", a);
+    const std::string_view cientifica(buffer);
+
+    // The point of "%.14e" follows the process locale, so only the digits are taken.
+    const std::size_t e = cientifica.find('e');
+    std::string digitos;
+    for (char c : cientifica.substr(0, e)) {
+        if (c >= '0' && c <= '9') digitos += c;
+    }
+    const int ex = std::stoi(std::string(cientifica.substr(e + 1)));
+    while (digitos.size() > 1 && digitos.back() == '0') digitos.pop_back();
+
+    if (a >= kMenorFixo && ex < kDigitos) {
+        if (ex >= 0) {
+            const auto inteiros = static_cast<std::size_t>(ex + 1);
+            std::string parte_inteira = digitos.substr(0, inteiros);
+            parte_inteira.resize(inteiros, '0');
+            texto += parte_inteira;
+            if (digitos.size() > inteiros) {
+                texto += separador;
+                texto += digitos.substr(inteiros);
+            }
+        } else {
+            texto += '0';
+            texto += separador;
+            texto += std::string(static_cast<std::size_t>(-ex - 1), '0');
+            texto += digitos;
+        }
+        return texto;
+    }
+
+    texto += digitos[0];
+    if (digitos.size() > 1) {
+        texto += separador;
+        texto += digitos.substr(1);
+    }
+    texto += 'E';
+    texto += std::to_string(ex);
+    return texto;
+}
+
+}  // namespace ventaro

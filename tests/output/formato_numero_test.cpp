@@ -1,0 +1,240 @@
+#include "output/formato_numero.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace ventaro {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(FormatoGeral, WritesSpecialValues) {
+    EXPECT_EQ(FormatoGeral(0.0, '.'), "0");
+    EXPECT_EQ(FormatoGeral(-0.0, '.'), "0");
+    EXPECT_EQ(FormatoGeral(kNaN, '.'), "NAN");
+    EXPECT_EQ(FormatoGeral(-kNaN, '.'), "NAN");
+    EXPECT_EQ(FormatoGeral(kInf, '.'), "INF");
+    EXPECT_EQ(FormatoGeral(-kInf, '.'), "-INF");
+}
+
+TEST(FormatoGeral, UsesFixedNotationFromOneHundredThousandthUpToFifteenIntegerDigits) {
+    EXPECT_EQ(FormatoGeral(2.5, '.'), "2.5");
+    EXPECT_EQ(FormatoGeral(-12.34, '.'), "-12.34");
+    EXPECT_EQ(FormatoGeral(100.0, '.'), "100");
+    EXPECT_EQ(FormatoGeral(0.1, '.'), "0.1");
+    EXPECT_EQ(FormatoGeral(1.0 / 3.0, '.'), "0.333333333333333");
+    EXPECT_EQ(FormatoGeral(2.0 / 3.0, '.'), "0.666666666666667");
+    EXPECT_EQ(FormatoGeral(0.1 + 0.2, '.'), "0.3");
+    EXPECT_EQ(FormatoGeral(0.0000325, '.'), "0.0000325");
+    EXPECT_EQ(FormatoGeral(0.00001, '.'), "0.00001");
+    EXPECT_EQ(FormatoGeral(1e14, '.'), "100000000000000");
+    EXPECT_EQ(FormatoGeral(999999999999999.0, '.'), "999999999999999");
+    EXPECT_EQ(FormatoGeral(123456.7890123456, '.'), "123456.789012346");
+    // Rounded to 15 digits the value reaches the next power of ten; the point moves with it.
+    EXPECT_EQ(FormatoGeral(9.999999999999999e-5, '.'), "0.0001");
+    EXPECT_EQ(FormatoGeral(99.99999999999999, '.'), "100");
+}
+
+TEST(FormatoGeral, UsesScientificNotationOutsideTheFixedRange) {
+    EXPECT_EQ(FormatoGeral(1.5e-6, '.'), "1.5E-6");
+    EXPECT_EQ(FormatoGeral(-1.5e-6, '.'), "-1.5E-6");
+    EXPECT_EQ(FormatoGeral(1e15, '.'), "1E15");
+    EXPECT_EQ(FormatoGeral(1e-300, '.'), "1E-300");
+    EXPECT_EQ(FormatoGeral(1.2345678901234567e17, '.'), "1.23456789012346E17");
+    // The fixed-notation test looks at the value before rounding: just below 0.00001 stays
+    // scientific even though it rounds to 1E-5.
+    EXPECT_EQ(FormatoGeral(std::nextafter(0.00001, 0.0), '.'), "1E-5");
+    EXPECT_EQ(FormatoGeral(9.99999999999999e-6, '.'), "9.99999999999999E-6");
+    // ...while the integer-digit test looks at the rounded exponent.
+    EXPECT_EQ(FormatoGeral(999999999999999.5, '.'), "1E15");
+    EXPECT_EQ(FormatoGeral(std::numeric_limits<double>::denorm_min(), '.'),
+              "4.94065645841247E-324");
+    EXPECT_EQ(FormatoGeral(std::numeric_limits<double>::max(), '.'), "1.79769313486232E308");
+}
+
+TEST(FormatoGeral, WritesTheGivenDecimalSeparator) {
+    EXPECT_EQ(FormatoGeral(2.5, ','), "2,5");
+    EXPECT_EQ(FormatoGeral(-0.0000325, ','), "-0,0000325");
+    EXPECT_EQ(FormatoGeral(1.5e-6, ','), "1,5E-6");
+    EXPECT_EQ(FormatoGeral(42.0, ','), "42");
+    EXPECT_EQ(FormatoGeralReferencia(2.5, ','), "2,5");
+}
+
+TEST(FormatoGeral, AppendsToWhatIsAlreadyThere) {
+    std::string s = "x=";
+    AcrescentarFormatoGeral(s, 0.25, '.');
+    AcrescentarFormatoGeral(s, -kInf, '.');
+    EXPECT_EQ(s, "x=0.25-INF");
+}
+
+// The fast writer must give the reference's text for every double; the values below aim at
+// the places where a formatter goes wrong: rounding ties and carries, the two notation limits,
+// subnormals and arbitrary bit patterns.
+class ComparacaoComReferencia : public ::testing::Test {
+  protected:
+    void Verificar(double v) {
+        for (char sep : {'.', ','}) {
+            const std::string rapido = FormatoGeral(v, sep);
+            const std::string referencia = FormatoGeralReferencia(v, sep);
+            if (rapido != referencia) {
+                ADD_FAILURE() << "valor " << std::hexfloat << v << ": " << rapido
+                              << " != " << referencia;
+                ++falhas_;
+            }
+        }
+        ASSERT_LT(falhas_, 10) << "too many mismatches";
+    }
+    void VerificarVizinhos(double v) {
+        Verificar(v);
+        Verificar(std::nextafter(v, 0.0));
+        Verificar(std::nextafter(v, kInf));
+        Verificar(-v);
+    }
+    std::mt19937_64 gerador_{20240601};
+    int falhas_ = 0;
+};
+
+TEST_F(ComparacaoComReferencia, RandomBitPatterns) {
+    for (int i = 0; i < 200000; ++i) Verificar(std::bit_cast<double>(gerador_()));
+}
+
+TEST_F(ComparacaoComReferencia, RandomValuesOfEveryMagnitude) {
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> expoente(-25, 25);
+    for (int i = 0; i < 200000; ++i) {
+        Verificar(mantissa(gerador_) * std::pow(10.0, expoente(gerador_)));
+    }
+    // Values of the magnitudes a series holds, with few digits, as sums and products leave
+    // them.
+    std::uniform_real_distribution<double> diario(-10.0, 120.0);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = diario(gerador_);
+        Verificar(x);
+        Verificar(std::round(x * 10.0) / 10.0);
+        Verificar(x / 100.0 * 100.0);
+    }
+}
+
+TEST_F(ComparacaoComReferencia, NeighboursOfPowersOfTenAndNotationLimits) {
+    for (int k = -30; k <= 30; ++k) {
+        const double p = std::pow(10.0, k);
+        VerificarVizinhos(p);
+        VerificarVizinhos(p * 0.5);
+        VerificarVizinhos(p * 9.99999999999999);
+        VerificarVizinhos(p * 9.999999999999995);
+    }
+    for (double v : {0.00001, 9.99999999999999e-5, 9.999999999999995e-6, 999999999999999.5,
+                     999999999999999.0, 999999999999999.4, 1e15, 0.5, 1.0, 9.5, 0.95}) {
+        VerificarVizinhos(v);
+    }
+    for (double v = 0.000009; v < 0.000011; v += 1e-12) Verificar(v);
+    for (int i = 1; i < 1000; ++i) {
+        VerificarVizinhos(std::numeric_limits<double>::denorm_min() * i);
+        VerificarVizinhos(std::numeric_limits<double>::min() * i);
+        VerificarVizinhos(std::numeric_limits<double>::max() / i);
+    }
+}
+
+TEST_F(ComparacaoComReferencia, ValuesHalfwayBetweenFifteenDigitDecimals) {
+    // d.dddddddddddddd5 x 10^k: the sixteenth digit decides the rounding, and the double
+    // nearest to it lies on either side of the tie.
+    std::uniform_int_distribution<int64_t> mantissa(100000000000000, 999999999999999);
+    std::uniform_int_distribution<int> expoente(-22, 20);
+    for (int i = 0; i < 100000; ++i) {
+        const double m = static_cast<double>(mantissa(gerador_)) + 0.5;
+        VerificarVizinhos(m * std::pow(10.0, expoente(gerador_) - 14));
+    }
+    // Ties that doubles hold exactly: integers and binary fractions with 16 digits.
+    for (int64_t n = 1000000000000000; n < 1000000000000000 + 2000; ++n) {
+        VerificarVizinhos(static_cast<double>(n) + 0.5);
+        VerificarVizinhos(static_cast<double>(n) / 1024.0);
+    }
+}
+
+TEST(FormatarCampo, WritesTheExamplesOfTheFileLayout) {
+    EXPECT_EQ(FormatarCampo(0.0, 4, '.'), "0   ");
+    EXPECT_EQ(FormatarCampo(2.5, 4, '.'), "2.5 ");
+    EXPECT_EQ(FormatarCampo(12.3456, 4, '.'), "12.3");
+    EXPECT_EQ(FormatarCampo(123.456, 4, '.'), "123.");
+    EXPECT_EQ(FormatarCampo(1234.5, 4, '.'), "1234");
+    EXPECT_EQ(FormatarCampo(12345.6, 4, '.'), "12345");
+    EXPECT_EQ(FormatarCampo(0.0123456, 5, '.'), "0.012");
+    EXPECT_EQ(FormatarCampo(0.001, 5, '.'), "0.001");
+    EXPECT_EQ(FormatarCampo(0.99, 5, '.'), "0.99 ");
+    EXPECT_EQ(FormatarCampo(0.856 * 100.0, 4, '.'), "85.6");
+    EXPECT_EQ(FormatarCampo(1.0 * 100.0, 4, '.'), "100 ");
+    EXPECT_EQ(FormatarCampo(12.3456, 4, ','), "12,3");
+}
+
+TEST(FormatarCampo, KeepsSignOfNegativeValues) {
+    EXPECT_EQ(FormatarCampo(-1.5, 4, '.'), "-1.5");
+    EXPECT_EQ(FormatarCampo(-3.2, 4, '.'), "-3.2");
+    EXPECT_EQ(FormatarCampo(-12.34, 4, '.'), "-12.");
+    EXPECT_EQ(FormatarCampo(-123.4, 4, '.'), "-123");
+    EXPECT_EQ(FormatarCampo(-1234.5, 4, '.'), "-1234");
+    EXPECT_EQ(FormatarCampo(-2.0, 4, '.'), "-2  ");
+    EXPECT_EQ(FormatarCampo(-0.0, 4, '.'), "0   ");
+    EXPECT_EQ(FormatarCampo(-0.25, 4, ','), "-0,2");
+}
+
+TEST(FormatarCampo, CutsInsteadOfRounding) {
+    EXPECT_EQ(FormatarCampo(9.7000000000001, 4, '.'), "9.70");
+    EXPECT_EQ(FormatarCampo(9.99, 4, '.'), "9.99");
+    EXPECT_EQ(FormatarCampo(9.999, 4, '.'), "9.99");
+    EXPECT_EQ(FormatarCampo(0.0999, 4, '.'), "0.09");
+    // Fifteen-digit rounding happens first: this value is "10" in the general format.
+    EXPECT_EQ(FormatarCampo(9.999999999999998, 4, '.'), "10  ");
+}
+
+TEST(FormatarCampo, KeepsTheWholeIntegerPartOfAWideValueWithoutFraction) {
+    EXPECT_EQ(FormatarCampo(12345.0, 4, '.'), "12345");
+    EXPECT_EQ(FormatarCampo(123456789.0, 4, '.'), "123456789");
+    EXPECT_EQ(FormatarCampo(-1234.0, 4, '.'), "-1234");
+    EXPECT_EQ(FormatarCampo(100000.0, 5, '.'), "100000");
+    EXPECT_EQ(FormatarCampo(1234.0, 4, '.'), "1234");
+}
+
+TEST(FormatarCampo, CutsValuesOutsideTheFixedRangeInFixedNotation) {
+    // Cut as text, "1.5E-6" would read "1.5E" and "-2.3E-7" would read "-2.3".
+    EXPECT_EQ(FormatarCampo(1.5e-6, 4, '.'), "0.00");
+    EXPECT_EQ(FormatarCampo(-2.3e-7, 4, '.'), "-0.0");
+    EXPECT_EQ(FormatarCampo(1.5e-6, 5, ','), "0,000");
+    EXPECT_EQ(FormatarCampo(1e-300, 4, '.'), "0.00");
+    EXPECT_EQ(FormatarCampo(std::numeric_limits<double>::denorm_min(), 4, '.'), "0.00");
+    EXPECT_EQ(FormatarCampo(1.5e15, 4, '.'), "1500000000000000");
+    EXPECT_EQ(FormatarCampo(-1.25e16, 4, '.'), "-12500000000000000");
+    EXPECT_EQ(FormatarCampo(std::numeric_limits<double>::max(), 4, '.'),
+              "17976931348623200000000000000000000000000000000000000000000000000000000000000000"
+              "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+              "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+              "000000000000000000000000000000000000000000000000000000000000000000000");
+    // What fits stays as the general format writes it.
+    EXPECT_EQ(FormatarCampo(1e15, 4, '.'), "1E15");
+    EXPECT_EQ(FormatarCampo(1e-6, 4, '.'), "1E-6");
+    EXPECT_EQ(FormatarCampo(1.5e-6, 6, '.'), "1.5E-6");
+}
+
+TEST(FormatarCampo, WritesSpecialValues) {
+    EXPECT_EQ(FormatarCampo(kNaN, 4, '.'), "NAN ");
+    EXPECT_EQ(FormatarCampo(kInf, 4, '.'), "INF ");
+    EXPECT_EQ(FormatarCampo(-kInf, 4, '.'), "-INF");
+}
+
+TEST(FormatarCampo, AppendsInPlace) {
+    std::string s = "|";
+    AcrescentarCampo(s, 2.5, 4, '.');
+    s += '|';
+    AcrescentarCampo(s, 12345.6, 4, '.');
+    s += '|';
+    EXPECT_EQ(s, "|2.5 |12345|");
+}
+
+}  // namespace
+}  // namespace ventaro
