@@ -4,7 +4,9 @@
 
 namespace ventaro {
 
-bool EhBissexto(int64_t ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
+bool EhBissexto(int64_t ano) {
+    return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+}
 
 int DiasNoMes(int64_t ano, int mes) {
     static constexpr int kDias[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -13,9 +15,13 @@ int DiasNoMes(int64_t ano, int mes) {
     return kDias[mes - 1];
 }
 
-int DiasNoAno(int64_t ano) { return EhBissexto(ano) ? 366 : 365; }
+int DiasNoAno(int64_t ano) {
+    return EhBissexto(ano) ? 366 : 365;
+}
 
 int64_t DiasNoPeriodo(int64_t a_partir, int64_t num_anos) {
+    // No years, no days: a negative count must not size a store below its sentinel day.
+    if (num_anos <= 0) return 0;
     // Whole 400-year cycles have 146097 days; only the remainder is walked.
     int64_t dias = (num_anos / 400) * 146097;
     for (int64_t ano = a_partir + (num_anos / 400) * 400; ano < a_partir + num_anos; ++ano) {

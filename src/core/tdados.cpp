@@ -9,9 +9,13 @@ TDados::TDados() {
     }
 }
 
-void TDados::SetNome(std::string_view nome) { nome_ = CortarNome(nome); }
+void TDados::SetNome(std::string_view nome) {
+    nome_ = CortarNome(nome);
+}
 
-void TDados::SetNomeClima(std::string_view nome) { nome_clima_ = CortarNome(nome); }
+void TDados::SetNomeClima(std::string_view nome) {
+    nome_clima_ = CortarNome(nome);
+}
 
 std::string CortarNome(std::string_view texto, std::size_t max_caracteres) {
     std::size_t caracteres = 0;

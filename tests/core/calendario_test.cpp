@@ -20,6 +20,8 @@ TEST(Calendario, CountsTheDaysOfAPeriod) {
     EXPECT_EQ(DiasNoPeriodo(1989, 10), 3652);
     EXPECT_EQ(DiasNoPeriodo(4, 2), 366 + 365);
     EXPECT_EQ(DiasNoPeriodo(2000, 0), 0);
+    EXPECT_EQ(DiasNoPeriodo(2000, -401), 0);
+    EXPECT_EQ(MesesDoPeriodo(2000, -1).size(), 1u);
     // Periods longer than a 400-year cycle, starting anywhere, equal the year-by-year sum.
     for (int64_t a_partir : {1, 4, 1601, 1899, 1950}) {
         int64_t soma = 0;

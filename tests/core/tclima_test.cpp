@@ -36,6 +36,16 @@ TEST(TClima, PeriodStartingInALeapYear) {
     EXPECT_EQ(TClima::ParaPeriodo(2001, 0).NumDias, 0);
 }
 
+TEST(TClima, NegativeLengthsGiveAnEmptyStore) {
+    const TClima a = TClima::ParaPeriodo(2001, -2);
+    EXPECT_EQ(a.NumDias, 0);
+    EXPECT_EQ(a.Prec.size(), 1u);
+    EXPECT_EQ(a.Mes.size(), 1u);
+    const TClima b(-5);
+    EXPECT_EQ(b.NumDias, 0);
+    EXPECT_EQ(b.Umid.size(), 1u);
+}
+
 TEST(TClima, LimparDiaClearsTheStormAndKeepsTheClimate) {
     TClima clima(3);
     auto arrays = TodosOsArrays(clima);
