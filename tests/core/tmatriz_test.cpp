@@ -34,6 +34,8 @@ TEST(TMatriz, NewMatrixIsEmptyUntilSized) {
     EXPECT_EQ(a.Linhas(), 0u);
     EXPECT_EQ(a.Colunas(), 0u);
     EXPECT_EQ(a.Determinante(), 1.0);
+    EXPECT_EQ(a.Cholesky(), TMatriz());
+    EXPECT_TRUE(a.Inversa().has_value());
 }
 
 TEST(TMatriz, ProductChecksShapes) {
