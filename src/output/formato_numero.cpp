@@ -1,8 +1,11 @@
 #include "output/formato_numero.h"
 
+#include <array>
+#include <bit>
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -37,7 +40,7 @@ struct Decimal15 {
     int ex;
 };
 
-Decimal15 Arredondar(double a) {
+Decimal15 ArredondarPorTexto(double a) {
     // "d.dddddddddddddde+XX": correctly rounded like printf, and independent of any locale.
     char cientifica[32];
     const auto resultado = std::to_chars(cientifica, cientifica + sizeof cientifica, a,
@@ -55,6 +58,95 @@ Decimal15 Arredondar(double a) {
     for (const char* q = e + 2; q < resultado.ptr; ++q) d.ex = d.ex * 10 + (*q - '0');
     if (e[1] == '-') d.ex = -d.ex;
     return d;
+}
+
+#ifdef __SIZEOF_INT128__
+
+__extension__ using Natural128 = unsigned __int128;
+
+constexpr uint64_t kDezA15 = 1000000000000000;
+
+constexpr std::array<Natural128, 21> kPotenciasDe10 = [] {
+    std::array<Natural128, 21> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+constexpr std::array<char, 200> kPares = [] {
+    std::array<char, 200> p{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        p[2 * i] = static_cast<char>('0' + i / 10);
+        p[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return p;
+}();
+
+// Writes the `n` digits of q (q < 10^n) two at a time, from the last.
+void EscreverDigitos(char* destino, uint64_t q, int n) {
+    int i = n;
+    while (i >= 2) {
+        const auto par = static_cast<std::size_t>(q % 100) * 2;
+        q /= 100;
+        i -= 2;
+        destino[i] = kPares[par];
+        destino[i + 1] = kPares[par + 1];
+    }
+    if (i == 1) destino[0] = static_cast<char>('0' + q);
+}
+
+// The values a series holds, from 0.00001 to below 10^15, rounded exactly with integers: such
+// a value is m / 2^s with a 53-bit m and s from 3 to 69, so m * 10^k / 2^s, k <= 20, fits in
+// 128 bits. Ties go to the even digit, as printf does. Two to three times faster than the
+// general conversion of std::to_chars.
+bool ArredondarPorInteiros(double a, Decimal15& d) {
+    if (!(a >= kMenorFixo && a < 1e15)) return false;
+    const auto bits = std::bit_cast<uint64_t>(a);
+    const int expoente = static_cast<int>(bits >> 52) - 1023;  // floor(log2(a))
+    const uint64_t m = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const int s = 52 - expoente;
+
+    // floor(log10(a)) is floor(expoente * log10(2)) or one more.
+    int ex = (expoente * 78913) >> 18;
+    int k = kDigitos - 1 - ex;
+    Natural128 n = Natural128{m} * kPotenciasDe10[static_cast<std::size_t>(k)];
+    auto q = static_cast<uint64_t>(n >> s);
+    if (q >= kDezA15) {
+        ++ex;
+        --k;
+        n = Natural128{m} * kPotenciasDe10[static_cast<std::size_t>(k)];
+        q = static_cast<uint64_t>(n >> s);
+    }
+    const Natural128 resto = n & ((Natural128{1} << s) - 1);
+    const Natural128 metade = Natural128{1} << (s - 1);
+    if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
+    if (q == kDezA15) {
+        q /= 10;
+        ++ex;
+    }
+
+    d.ex = ex;
+    d.n = kDigitos;
+    while (q % 10 == 0) {
+        q /= 10;
+        --d.n;
+    }
+    EscreverDigitos(d.digitos, q, d.n);
+    return true;
+}
+
+#else
+
+bool ArredondarPorInteiros(double, Decimal15&) {
+    return false;
+}
+
+#endif
+
+Decimal15 Arredondar(double a) {
+    Decimal15 d;
+    if (ArredondarPorInteiros(a, d)) return d;
+    return ArredondarPorTexto(a);
 }
 
 bool Fixo(double a, const Decimal15& d) {
@@ -82,13 +174,28 @@ char* EscreverFixo(char* p, const Decimal15& d, char separador, int limite) {
     return Copiar(p, d.digitos, static_cast<std::size_t>(d.n));
 }
 
+char* EscreverCientifico(char* p, const Decimal15& d, char separador) {
+    *p++ = d.digitos[0];
+    if (d.n > 1) {
+        *p++ = separador;
+        p = Copiar(p, d.digitos + 1, static_cast<std::size_t>(d.n - 1));
+    }
+    *p++ = 'E';
+    return std::to_chars(p, p + 8, d.ex).ptr;
+}
+
 // Cuts s to the field: its first `largura` characters, or its whole integer part when that
 // alone is wider. Returns the kept length.
 int Cortar(const char* s, int n, int largura, char separador) {
     if (n <= largura) return n;
-    const void* achado = std::memchr(s, separador, static_cast<std::size_t>(n));
     // Without a separator the whole text is integer part.
-    const int posicao = achado ? static_cast<int>(static_cast<const char*>(achado) - s) + 1 : n + 1;
+    int posicao = n + 1;
+    for (int i = 0; i < n; ++i) {
+        if (s[i] == separador) {
+            posicao = i + 1;
+            break;
+        }
+    }
     return posicao > largura ? posicao - 1 : largura;
 }
 
@@ -109,34 +216,35 @@ char* EscreverFormatoGeral(char* p, double v, char separador) {
     }
     const Decimal15 d = Arredondar(a);
     if (Fixo(a, d)) return EscreverFixo(p, d, separador, kMaxFormatoGeral);
-
-    *p++ = d.digitos[0];
-    if (d.n > 1) {
-        *p++ = separador;
-        p = Copiar(p, d.digitos + 1, static_cast<std::size_t>(d.n - 1));
-    }
-    *p++ = 'E';
-    return std::to_chars(p, p + 8, d.ex).ptr;
+    return EscreverCientifico(p, d, separador);
 }
 
 char* EscreverCampo(char* p, double v, int largura, char separador) {
     assert(largura >= 0);
     if (largura < 0) largura = 0;
     char s[kMaxCampo];
-    int n = static_cast<int>(EscreverFormatoGeral(s, v, separador) - s);
-    if (n > largura && std::isfinite(v)) {
-        // Scientific text cut to a field would read as another number ("1.5E-6" as "1.5E",
-        // "-2.3E-7" as "-2.3"): a value that does not fit is cut in fixed notation instead,
-        // "0.00" for the tiny and the whole integer part for the huge.
-        const double a = std::fabs(v);
+    char* fim;
+    if (v == 0.0 || !std::isfinite(v)) {
+        fim = EscreverFormatoGeral(s, v, separador);
+    } else {
+        char* inicio = s;
+        double a = v;
+        if (v < 0) {
+            *inicio++ = '-';
+            a = -v;
+        }
         const Decimal15 d = Arredondar(a);
-        if (!Fixo(a, d)) {
-            char* q = s;
-            if (v < 0) *q++ = '-';
-            n = static_cast<int>(EscreverFixo(q, d, separador, largura) - s);
+        if (Fixo(a, d)) {
+            fim = EscreverFixo(inicio, d, separador, kMaxFormatoGeral);
+        } else {
+            fim = EscreverCientifico(inicio, d, separador);
+            // Scientific text cut to a field would read as another number ("1.5E-6" as
+            // "1.5E", "-2.3E-7" as "-2.3"): a value that does not fit is cut in fixed notation
+            // instead, "0.00" for the tiny and the whole integer part for the huge.
+            if (fim - s > largura) fim = EscreverFixo(inicio, d, separador, largura);
         }
     }
-    n = Cortar(s, n, largura, separador);
+    const int n = Cortar(s, static_cast<int>(fim - s), largura, separador);
     p = Copiar(p, s, static_cast<std::size_t>(n));
     return Repetir(p, ' ', largura - n);
 }

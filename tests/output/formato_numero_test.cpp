@@ -151,6 +151,18 @@ TEST_F(ComparacaoComReferencia, ValuesHalfwayBetweenFifteenDigitDecimals) {
         const double m = static_cast<double>(mantissa(gerador_)) + 0.5;
         VerificarVizinhos(m * std::pow(10.0, expoente(gerador_) - 14));
     }
+    // Exact ties: N / 2^j with N * 5^j of sixteen digits is a double whose sixteenth digit is
+    // a final 5, from the hundred-trillions down to the ten-millionths.
+    for (int j = 1; j <= 22; ++j) {
+        const double cinco_j = std::pow(5.0, j);
+        const auto menor = static_cast<int64_t>(std::ceil(1e15 / cinco_j));
+        const auto maior = static_cast<int64_t>(std::floor((1e16 - 1) / cinco_j));
+        std::uniform_int_distribution<int64_t> impar(menor / 2, (maior - 1) / 2);
+        for (int i = 0; i < 2000; ++i) {
+            const int64_t n = 2 * impar(gerador_) + 1;
+            VerificarVizinhos(std::ldexp(static_cast<double>(n), -j));
+        }
+    }
     // Ties that doubles hold exactly: integers and binary fractions with 16 digits.
     for (int64_t n = 1000000000000000; n < 1000000000000000 + 2000; ++n) {
         VerificarVizinhos(static_cast<double>(n) + 0.5);
