@@ -1,0 +1,107 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/tclima.h"
+#include "core/tdados.h"
+#include "generator/fluxo_aleatorio.h"
+#include "output/arquivo_serie.h"
+#include "output/formato_numero.h"
+
+namespace ventaro {
+namespace {
+
+// A store shaped like a generated one: about a third of the days wet, with storm values of
+// every width, and climate values around those of a station in the south-east.
+TClima SerieDeTeste(int64_t num_anos) {
+    TClima clima = TClima::ParaPeriodo(1, num_anos);
+    FluxoAleatorio fluxo(5);
+    for (std::size_t d = 1; d <= static_cast<std::size_t>(clima.NumDias); ++d) {
+        if (fluxo.Uniform() < 0.3) {
+            clima.Prec[d] = 0.2 + 60.0 * fluxo.Uniform() * fluxo.Uniform();
+            clima.Dur[d] = 0.2 + 23.8 * fluxo.Uniform();
+            clima.Ti[d] = 0.001 + 0.989 * fluxo.Uniform();
+            clima.Ii[d] = 0.2 + 120.0 * fluxo.Uniform();
+        }
+        clima.TMax[d] = 27.0 + 3.5 * fluxo.Normal();
+        clima.TMin[d] = 15.0 + 4.0 * fluxo.Normal();
+        clima.Rad[d] = 18.0 + 5.0 * fluxo.Normal();
+        clima.VVento[d] = 2.0 + 0.8 * fluxo.Uniform();
+        clima.Umid[d] = 0.55 + 0.4 * fluxo.Uniform();
+    }
+    return clima;
+}
+
+TDados DadosDeTeste() {
+    TDados dados;
+    dados.CodEstacao = 2045012;
+    dados.SetNome("São João del-Rei");
+    dados.Latitude = -21.1356;
+    dados.Longitude = -44.2614;
+    dados.CodEstacaoClima = 83587;
+    dados.SetNomeClima("Belo Horizonte");
+    dados.LatitudeClima = -19.93;
+    dados.LongitudeClima = -43.95;
+    return dados;
+}
+
+void GravarSerieAnos(benchmark::State& state, int64_t num_anos) {
+    const TClima clima = SerieDeTeste(num_anos);
+    const TDados dados = DadosDeTeste();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string texto = TextoSerie(dados, clima, static_cast<uint32_t>(num_anos), ',');
+        bytes = texto.size();
+        benchmark::DoNotOptimize(texto.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+    state.counters["linhas"] = static_cast<double>(clima.NumDias);
+}
+
+void BM_GravarSerie100Anos(benchmark::State& state) {
+    GravarSerieAnos(state, 100);
+}
+BENCHMARK(BM_GravarSerie100Anos)->Unit(benchmark::kMillisecond);
+
+void BM_GravarSerie1000Anos(benchmark::State& state) {
+    GravarSerieAnos(state, 1000);
+}
+BENCHMARK(BM_GravarSerie1000Anos)->Unit(benchmark::kMillisecond);
+
+// One value per call, of the kinds a series holds.
+void BM_FormatoGeral(benchmark::State& state) {
+    FluxoAleatorio fluxo(5);
+    std::vector<double> valores(4096);
+    for (double& v : valores) v = 40.0 * fluxo.Uniform() - 5.0;
+    std::string destino;
+    destino.reserve(64);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        destino.clear();
+        AcrescentarFormatoGeral(destino, valores[i++ & 4095], '.');
+        benchmark::DoNotOptimize(destino.data());
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_FormatoGeral);
+
+void BM_FormatarCampo(benchmark::State& state) {
+    FluxoAleatorio fluxo(5);
+    std::vector<double> valores(4096);
+    for (double& v : valores) v = 40.0 * fluxo.Uniform() - 5.0;
+    std::string destino;
+    destino.reserve(kMaxCampo + 8);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        destino.clear();
+        AcrescentarCampo(destino, valores[i++ & 4095], 4, '.');
+        benchmark::DoNotOptimize(destino.data());
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_FormatarCampo);
+
+}  // namespace
+}  // namespace ventaro
