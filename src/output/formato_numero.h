@@ -6,7 +6,9 @@ namespace ventaro {
 
 // General number format of the series file: up to 15 significant digits, trailing zeros
 // dropped, fixed notation from 0.00001 up to 15 integer digits, scientific otherwise ("1.5E-6",
-// "1E15"); 0 (and -0) is "0", NaN "NAN", infinities "INF" and "-INF". Built on std::to_chars.
+// "1E15"); 0 (and -0) is "0", NaN "NAN", infinities "INF" and "-INF". The rounding to 15
+// digits is exact, like printf's: integer arithmetic from 0.00001 to below 10^15, std::to_chars
+// beyond. No allocation per value beyond the growth of `destino`.
 void AcrescentarFormatoGeral(std::string& destino, double v, char separador);
 std::string FormatoGeral(double v, char separador);
 
