@@ -153,9 +153,9 @@ bool Fixo(double a, const Decimal15& d) {
     return a >= kMenorFixo && d.ex < kDigitos;
 }
 
-// Fixed notation of a rounded value; `limite` caps the length of a long run of leading
-// zeros, which only a field cut short needs.
-char* EscreverFixo(char* p, const Decimal15& d, char separador, int limite) {
+// Fixed notation of a rounded value (at most four zeros follow the separator, since fixed
+// notation starts at 0.00001).
+char* EscreverFixo(char* p, const Decimal15& d, char separador) {
     if (d.ex >= 0) {
         const int inteiros = d.ex + 1;
         if (d.n <= inteiros) {
@@ -168,9 +168,7 @@ char* EscreverFixo(char* p, const Decimal15& d, char separador, int limite) {
     }
     *p++ = '0';
     *p++ = separador;
-    const int zeros = -d.ex - 1;
-    if (zeros >= limite) return Repetir(p, '0', limite);
-    p = Repetir(p, '0', zeros);
+    p = Repetir(p, '0', -d.ex - 1);
     return Copiar(p, d.digitos, static_cast<std::size_t>(d.n));
 }
 
@@ -184,12 +182,12 @@ char* EscreverCientifico(char* p, const Decimal15& d, char separador) {
     return std::to_chars(p, p + 8, d.ex).ptr;
 }
 
-// Cuts s to the field: its first `largura` characters, or its whole integer part when that
-// alone is wider. Returns the kept length.
+// Cuts s to the field: its first `largura` characters, or its whole integer part when the
+// separator lies beyond the field. Returns the kept length. Text without a separator is cut to
+// the width like any other, which the models that read the file expect.
 int Cortar(const char* s, int n, int largura, char separador) {
     if (n <= largura) return n;
-    // Without a separator the whole text is integer part.
-    int posicao = n + 1;
+    int posicao = 0;
     for (int i = 0; i < n; ++i) {
         if (s[i] == separador) {
             posicao = i + 1;
@@ -215,7 +213,7 @@ char* EscreverFormatoGeral(char* p, double v, char separador) {
         a = -v;
     }
     const Decimal15 d = Arredondar(a);
-    if (Fixo(a, d)) return EscreverFixo(p, d, separador, kMaxFormatoGeral);
+    if (Fixo(a, d)) return EscreverFixo(p, d, separador);
     return EscreverCientifico(p, d, separador);
 }
 
@@ -223,27 +221,7 @@ char* EscreverCampo(char* p, double v, int largura, char separador) {
     assert(largura >= 0);
     if (largura < 0) largura = 0;
     char s[kMaxCampo];
-    char* fim;
-    if (v == 0.0 || !std::isfinite(v)) {
-        fim = EscreverFormatoGeral(s, v, separador);
-    } else {
-        char* inicio = s;
-        double a = v;
-        if (v < 0) {
-            *inicio++ = '-';
-            a = -v;
-        }
-        const Decimal15 d = Arredondar(a);
-        if (Fixo(a, d)) {
-            fim = EscreverFixo(inicio, d, separador, kMaxFormatoGeral);
-        } else {
-            fim = EscreverCientifico(inicio, d, separador);
-            // Scientific text cut to a field would read as another number ("1.5E-6" as
-            // "1.5E", "-2.3E-7" as "-2.3"): a value that does not fit is cut in fixed notation
-            // instead, "0.00" for the tiny and the whole integer part for the huge.
-            if (fim - s > largura) fim = EscreverFixo(inicio, d, separador, largura);
-        }
-    }
+    char* fim = EscreverFormatoGeral(s, v, separador);
     const int n = Cortar(s, static_cast<int>(fim - s), largura, separador);
     p = Copiar(p, s, static_cast<std::size_t>(n));
     return Repetir(p, ' ', largura - n);

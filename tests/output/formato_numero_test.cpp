@@ -205,32 +205,16 @@ TEST(FormatarCampo, CutsInsteadOfRounding) {
     EXPECT_EQ(FormatarCampo(9.999999999999998, 4, '.'), "10  ");
 }
 
-TEST(FormatarCampo, KeepsTheWholeIntegerPartOfAWideValueWithoutFraction) {
-    EXPECT_EQ(FormatarCampo(12345.0, 4, '.'), "12345");
-    EXPECT_EQ(FormatarCampo(123456789.0, 4, '.'), "123456789");
-    EXPECT_EQ(FormatarCampo(-1234.0, 4, '.'), "-1234");
-    EXPECT_EQ(FormatarCampo(100000.0, 5, '.'), "100000");
+TEST(FormatarCampo, CutsTextWithoutSeparatorToTheWidth) {
+    // Only a separator beyond the field keeps the whole integer part; other text is cut to
+    // the width, as the models reading the file have always seen it.
+    EXPECT_EQ(FormatarCampo(12345.0, 4, '.'), "1234");
+    EXPECT_EQ(FormatarCampo(-1234.0, 4, '.'), "-123");
     EXPECT_EQ(FormatarCampo(1234.0, 4, '.'), "1234");
-}
-
-TEST(FormatarCampo, CutsValuesOutsideTheFixedRangeInFixedNotation) {
-    // Cut as text, "1.5E-6" would read "1.5E" and "-2.3E-7" would read "-2.3".
-    EXPECT_EQ(FormatarCampo(1.5e-6, 4, '.'), "0.00");
-    EXPECT_EQ(FormatarCampo(-2.3e-7, 4, '.'), "-0.0");
-    EXPECT_EQ(FormatarCampo(1.5e-6, 5, ','), "0,000");
-    EXPECT_EQ(FormatarCampo(1e-300, 4, '.'), "0.00");
-    EXPECT_EQ(FormatarCampo(std::numeric_limits<double>::denorm_min(), 4, '.'), "0.00");
-    EXPECT_EQ(FormatarCampo(1.5e15, 4, '.'), "1500000000000000");
-    EXPECT_EQ(FormatarCampo(-1.25e16, 4, '.'), "-12500000000000000");
-    EXPECT_EQ(FormatarCampo(std::numeric_limits<double>::max(), 4, '.'),
-              "17976931348623200000000000000000000000000000000000000000000000000000000000000000"
-              "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
-              "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
-              "000000000000000000000000000000000000000000000000000000000000000000000");
-    // What fits stays as the general format writes it.
-    EXPECT_EQ(FormatarCampo(1e15, 4, '.'), "1E15");
-    EXPECT_EQ(FormatarCampo(1e-6, 4, '.'), "1E-6");
+    EXPECT_EQ(FormatarCampo(1.5e-6, 4, '.'), "1.5E");
     EXPECT_EQ(FormatarCampo(1.5e-6, 6, '.'), "1.5E-6");
+    EXPECT_EQ(FormatarCampo(1e15, 4, '.'), "1E15");
+    EXPECT_EQ(FormatarCampo(1.5e15, 4, '.'), "1.5E");
 }
 
 TEST(FormatarCampo, WritesSpecialValues) {
