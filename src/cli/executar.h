@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ventaro {
+
+// What `ventaro-cli estacoes` was asked. An empty `banco` is the default database.
+struct OpcoesEstacoes {
+    std::string banco;
+    bool pluviometricas = false;
+    bool climatologicas = false;
+    std::optional<std::string> procurar;
+};
+
+// Lists the stations on stdout as an aligned table.
+void ExecutarEstacoes(const OpcoesEstacoes& opcoes);
+
+// What `ventaro-cli gerar` was asked; unset options take the defaults.
+struct OpcoesGerar {
+    std::string banco;
+    std::string pluviometrica;
+    std::optional<std::string> climatologica;
+    std::optional<std::string> anos;
+    std::optional<std::string> a_partir;
+    bool sem_correcao = false;
+    std::optional<std::vector<std::string>> variaveis;
+    std::optional<std::string> separador;
+    std::string saida;
+    std::optional<std::string> estatisticas;
+};
+
+// Loads the stations, runs the generator and writes the series file (and the statistics CSV
+// when asked). Every file is written only after everything else succeeded.
+void ExecutarGerar(const OpcoesGerar& opcoes);
+
+// The names --variaveis accepts.
+inline constexpr const char* kNomesVariaveis[] = {"prec", "tmax", "tmin", "rad", "vvento", "umid"};
+
+}  // namespace ventaro

@@ -1,0 +1,176 @@
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "cli/caminhos.h"
+#include "cli/erro_uso.h"
+#include "cli/estatisticas_csv.h"
+#include "cli/executar.h"
+#include "cli/progresso_terminal.h"
+#include "cli/separador_decimal.h"
+#include "core/erro.h"
+#include "core/estatisticas_serie.h"
+#include "generator/tcalcular_serie_sintetica.h"
+#include "output/arquivo_serie.h"
+#include "stations/configuracoes.h"
+#include "stations/estacoes.h"
+
+namespace ventaro {
+
+namespace {
+
+void ExigirInteiro(const std::string& opcao, const std::string& valor) {
+    if (!LerCampoInteiro(valor)) {
+        throw ErroUso(opcao + ": \"" + valor + "\" não é um número inteiro de 0 a 4294967295.");
+    }
+}
+
+void MarcarVariaveis(TextoConfiguracoes& texto, const std::vector<std::string>& nomes) {
+    texto.SimularPrec = texto.SimularTMax = texto.SimularTMin = texto.SimularRad =
+        texto.SimularVVento = texto.SimularUmid = false;
+    for (const auto& nome : nomes) {
+        if (nome == "prec")
+            texto.SimularPrec = true;
+        else if (nome == "tmax")
+            texto.SimularTMax = true;
+        else if (nome == "tmin")
+            texto.SimularTMin = true;
+        else if (nome == "rad")
+            texto.SimularRad = true;
+        else if (nome == "vvento")
+            texto.SimularVVento = true;
+        else if (nome == "umid")
+            texto.SimularUmid = true;
+        else
+            throw ErroUso("--variaveis: variável desconhecida \"" + nome + "\".");
+    }
+}
+
+// A file written under a temporary name beside its destination and renamed into place by
+// Confirmar; removed if never confirmed.
+class ArquivoTemporario {
+  public:
+    ArquivoTemporario(std::filesystem::path destino, const std::string& conteudo)
+        : destino_(std::move(destino)) {
+        temporario_ = destino_;
+        temporario_ += ".tmp-" + std::to_string(::getpid());
+        std::FILE* f = std::fopen(temporario_.c_str(), "wb");
+        if (f == nullptr) Falhar(errno);
+        const bool escreveu =
+            std::fwrite(conteudo.data(), 1, conteudo.size(), f) == conteudo.size();
+        const int erro_escrita = errno;
+        if (std::fclose(f) != 0 || !escreveu) {
+            const int erro = escreveu ? errno : erro_escrita;
+            Remover();
+            Falhar(erro);
+        }
+        criado_ = true;
+    }
+    ~ArquivoTemporario() {
+        if (criado_) Remover();
+    }
+    ArquivoTemporario(const ArquivoTemporario&) = delete;
+    ArquivoTemporario& operator=(const ArquivoTemporario&) = delete;
+
+    void Confirmar() {
+        std::error_code ec;
+        std::filesystem::rename(temporario_, destino_, ec);
+        if (ec) {
+            throw ErroVentaro("Não foi possível gravar o arquivo " + destino_.string() + ": " +
+                              ec.message() + ".");
+        }
+        criado_ = false;
+    }
+
+  private:
+    [[noreturn]] void Falhar(int erro) {
+        throw ErroVentaro("Não foi possível gravar o arquivo " + destino_.string() + ": " +
+                          std::strerror(erro) + ".");
+    }
+    void Remover() {
+        std::error_code ec;
+        std::filesystem::remove(temporario_, ec);
+    }
+
+    std::filesystem::path destino_;
+    std::filesystem::path temporario_;
+    bool criado_ = false;
+};
+
+}  // namespace
+
+void ExecutarGerar(const OpcoesGerar& opcoes) {
+    // The settings start from the defaults the settings panel restores (10 years from year 1,
+    // with corrections) and are checked before anything is opened.
+    ConfiguracaoSerie padrao;
+    padrao.RestaurarPadroes();
+    TextoConfiguracoes texto = CarregarConfiguracoes(padrao);
+    if (opcoes.anos) texto.NumAnos = *opcoes.anos;
+    if (opcoes.a_partir) texto.APartir = *opcoes.a_partir;
+    ExigirInteiro("--anos", texto.NumAnos);
+    ExigirInteiro("--a-partir", texto.APartir);
+    texto.Correcao = !opcoes.sem_correcao;
+    if (opcoes.variaveis) MarcarVariaveis(texto, *opcoes.variaveis);
+    const char separador =
+        opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
+
+    BancoDados banco(opcoes.banco.empty() ? BancoPadrao() : std::filesystem::path(opcoes.banco));
+    TDados dados;
+    CarregarEstacaoPrec(banco, opcoes.pluviometrica, dados);
+    if (opcoes.climatologica) CarregarEstacaoClima(banco, *opcoes.climatologica, dados);
+
+    if (!opcoes.variaveis) {
+        const VariaveisSimuladas v = AjustarVariaveisSimuladas(dados);
+        texto.SimularPrec = v.Prec;
+        texto.SimularTMax = v.TMax;
+        texto.SimularTMin = v.TMin;
+        texto.SimularRad = v.Rad;
+        texto.SimularVVento = v.VVento;
+        texto.SimularUmid = v.Umid;
+    }
+    const Validacao validacao = ValidarConfiguracoes(texto, dados);
+    if (validacao.Resultado != ResultadoValidacao::Valida) throw ErroVentaro(validacao.Mensagem);
+    const ConfiguracaoSerie& config = validacao.Configuracao;
+
+    TCalcularSerieSintetica gerador;
+    gerador.Configuracao() = config;
+    TClima clima;
+    {
+        std::optional<ProgressoTerminal> barra;
+        if (::isatty(STDERR_FILENO)) {
+            barra.emplace(stderr, config.NumAnos, LarguraDoTerminal(STDERR_FILENO));
+            gerador.DefinirProgresso(&*barra);
+        }
+        clima = gerador.Calcular(dados);
+        gerador.DefinirProgresso(nullptr);
+    }
+    for (const auto& aviso : gerador.Avisos()) {
+        std::fprintf(stderr, "ventaro-cli: aviso: %s\n", aviso.c_str());
+    }
+
+    // The statistics file is written aside first and moved into place only once the series
+    // file exists, so a failure leaves neither.
+    std::optional<ArquivoTemporario> estatisticas;
+    if (opcoes.estatisticas) {
+        TDados gerado;
+        CalcularEstatisticasSerie(gerado, clima, config.NumAnos, config.APartir);
+        estatisticas.emplace(*opcoes.estatisticas, TextoEstatisticas(dados, gerado));
+    }
+    GravarSerie(opcoes.saida, dados, clima, config.NumAnos, separador);
+    if (estatisticas) {
+        try {
+            estatisticas->Confirmar();
+        } catch (const ErroVentaro&) {
+            std::error_code ec;
+            std::filesystem::remove(opcoes.saida, ec);
+            throw;
+        }
+    }
+}
+
+}  // namespace ventaro
