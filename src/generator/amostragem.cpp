@@ -22,8 +22,8 @@ double Gama(double x) {
     const double c3 = c2 * c;
     const double c4 = c3 * c;
     const double c5 = c4 * c;
-    double g = 1.0 - 0.5748646 * c + 0.9512363 * c2 - 0.6998588 * c3 + 0.4245549 * c4 -
-               0.1010678 * c5;
+    double g =
+        1.0 - 0.5748646 * c + 0.9512363 * c2 - 0.6998588 * c3 + 0.4245549 * c4 - 0.1010678 * c5;
     // The recursion computes Gama(x) = (x-1) * Gama(x-1); the innermost factor is arg itself,
     // and arg + 1.0 restores the previous argument exactly (subtracting 1 from a value >= 2 is
     // exact).

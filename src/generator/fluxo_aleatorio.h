@@ -9,7 +9,7 @@ namespace ventaro {
 // increment 1), reseeded with 5 at the start of every run. Never replaced by <random>, whose
 // distributions differ between standard libraries.
 class FluxoAleatorio {
-public:
+  public:
     explicit FluxoAleatorio(uint32_t semente = 5) : estado_(semente) {}
 
     void Semear(uint32_t semente) { estado_ = semente; }
@@ -37,7 +37,7 @@ public:
         return sinal * (t - (2.30753 + 0.27061 * t) / (1.0 + 0.99229 * t + 0.04481 * (t * t)));
     }
 
-private:
+  private:
     uint32_t estado_;
 };
 

@@ -8,7 +8,7 @@ namespace ventaro {
 // Receiver of a run's progress. The GUI posts these calls to its own thread; the command line
 // draws a bar on stderr. Calls come from the thread that runs the generator.
 class Progresso {
-public:
+  public:
     virtual ~Progresso() = default;
     // Text of the step being simulated.
     virtual void DefinirPasso(std::string_view texto) = 0;

@@ -3,10 +3,12 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/tclima.h"
 #include "core/tdados.h"
+#include "generator/inversao.h"
 #include "generator/progresso.h"
 
 namespace ventaro {
@@ -34,13 +36,9 @@ struct ConfiguracaoSerie {
 
 enum class ModoCalculo { Normal = 0, Erosividade = 1 };
 
-// How the distribution functions of duration, peak intensity and humidity are inverted. Both
-// give the same series bit for bit; the direct scan is kept as the reference.
-enum class MetodoInversao { Tabela, Direta };
-
 // Turns the monthly parameters of the selected stations into a daily synthetic series.
 class TCalcularSerieSintetica {
-public:
+  public:
     ConfiguracaoSerie& Configuracao() { return config_; }
     const ConfiguracaoSerie& Configuracao() const { return config_; }
     void RestaurarPadroes() { config_.RestaurarPadroes(); }
@@ -62,7 +60,9 @@ public:
     // Warnings of the last run (humidity laws replaced, months left uncorrected), each once.
     const std::vector<std::string>& Avisos() const { return avisos_; }
 
-private:
+  private:
+    void DefinirPasso(std::string_view texto);
+
     ConfiguracaoSerie config_;
     MetodoInversao metodo_ = MetodoInversao::Tabela;
     Progresso* progresso_ = nullptr;

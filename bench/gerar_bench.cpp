@@ -1,0 +1,62 @@
+// Whole generator runs on the example stations: 100 years with every variable and correction,
+// with the table inversion and with the plain scan, and an erosivity run.
+#include <benchmark/benchmark.h>
+
+#include "generator/tcalcular_serie_sintetica.h"
+#include "support/dados_exemplo.h"
+
+namespace {
+
+using ventaro::MetodoInversao;
+using ventaro::ModoCalculo;
+using ventaro::TCalcularSerieSintetica;
+
+void ConfigurarTudo(TCalcularSerieSintetica& gerador, uint32_t anos) {
+    auto& c = gerador.Configuracao();
+    c.NumAnos = anos;
+    c.APartir = 1989;
+    c.Correcao = true;
+    c.SimularPrec = true;
+    c.SimularTMax = c.SimularTMin = c.SimularRad = true;
+    c.SimularVVento = c.SimularUmid = true;
+}
+
+void Gerar(benchmark::State& state, MetodoInversao metodo, ModoCalculo modo, uint32_t anos) {
+    const ventaro::TDados dados = ventaro::teste::DadosExemplo();
+    TCalcularSerieSintetica gerador;
+    ConfigurarTudo(gerador, anos);
+    gerador.DefinirMetodoInversao(metodo);
+    int64_t dias = 0;
+    for (auto _ : state) {
+        auto clima = gerador.Calcular(dados, modo);
+        dias = clima.NumDias;
+        benchmark::DoNotOptimize(clima.Prec.data());
+    }
+    state.counters["dias"] = static_cast<double>(dias);
+    state.counters["dias/s"] = benchmark::Counter(static_cast<double>(dias),
+                                                  benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_Gerar100AnosRapido(benchmark::State& state) {
+    Gerar(state, MetodoInversao::Tabela, ModoCalculo::Normal, 100);
+}
+BENCHMARK(BM_Gerar100AnosRapido)->Unit(benchmark::kMillisecond);
+
+// The same run with the plain scan; its time over BM_Gerar100AnosRapido's is the speed-up of
+// the tables.
+void BM_Gerar100AnosDireto(benchmark::State& state) {
+    Gerar(state, MetodoInversao::Direta, ModoCalculo::Normal, 100);
+}
+BENCHMARK(BM_Gerar100AnosDireto)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_Gerar100AnosErosividade(benchmark::State& state) {
+    Gerar(state, MetodoInversao::Tabela, ModoCalculo::Erosividade, 100);
+}
+BENCHMARK(BM_Gerar100AnosErosividade)->Unit(benchmark::kMillisecond);
+
+void BM_Gerar1000AnosRapido(benchmark::State& state) {
+    Gerar(state, MetodoInversao::Tabela, ModoCalculo::Normal, 1000);
+}
+BENCHMARK(BM_Gerar1000AnosRapido)->Unit(benchmark::kMillisecond);
+
+}  // namespace

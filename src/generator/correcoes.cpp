@@ -1,0 +1,206 @@
+#include "generator/correcoes.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/estatisticas_serie.h"
+
+namespace ventaro {
+
+namespace {
+
+// Per-month sums over the days of the series, in day order.
+struct Mensais {
+    std::array<int64_t, 13> cnt{};
+    std::array<double, 13> soma{};
+    std::array<double, 13> media{};
+
+    void CalcularMedias() {
+        for (std::size_t m = 1; m <= 12; ++m) {
+            media[m] = cnt[m] != 0 ? soma[m] / static_cast<double>(cnt[m]) : 0.0;
+        }
+    }
+};
+
+std::size_t Mes(const TClima& clima, std::size_t d) {
+    return clima.Mes[d];
+}
+
+Mensais MediasChuvosas(const TClima& clima) {
+    Mensais r;
+    const auto n = static_cast<std::size_t>(clima.NumDias);
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (clima.Prec[d] > 0) {
+            const std::size_t m = Mes(clima, d);
+            ++r.cnt[m];
+            r.soma[m] = r.soma[m] + clima.Prec[d];
+        }
+    }
+    r.CalcularMedias();
+    return r;
+}
+
+Mensais MediasTodos(const TClima& clima, const std::vector<double>& x) {
+    Mensais r;
+    const auto n = static_cast<std::size_t>(clima.NumDias);
+    for (std::size_t d = 1; d <= n; ++d) {
+        const std::size_t m = Mes(clima, d);
+        ++r.cnt[m];
+        r.soma[m] = r.soma[m] + x[d];
+    }
+    r.CalcularMedias();
+    return r;
+}
+
+// The series of one climate variable and the station fields that give its targets.
+struct CamposVariavel {
+    std::vector<double>* valores;
+    const Mensal<double>& x_se;
+    const Mensal<double>& x_ch;
+    const Mensal<double>& s_se;
+    const Mensal<double>& s_ch;
+};
+
+CamposVariavel Campos(TClima& clima, const TDados& dados, VariavelClima variavel) {
+    switch (variavel) {
+        case VariavelClima::TMax:
+            return {&clima.TMax, dados.XTMaxSe, dados.XTMaxCh, dados.STMaxSe, dados.STMaxCh};
+        case VariavelClima::TMin:
+            return {&clima.TMin, dados.XTMinSe, dados.XTMinCh, dados.STMinSe, dados.STMinCh};
+        case VariavelClima::Rad:
+            return {&clima.Rad, dados.XRadSe, dados.XRadCh, dados.SRadSe, dados.SRadCh};
+        case VariavelClima::VVento:
+            return {&clima.VVento, dados.XVVentoSe, dados.XVVentoCh, dados.SVVentoSe,
+                    dados.SVVentoCh};
+        case VariavelClima::Umid:
+            break;
+    }
+    return {&clima.Umid, dados.XUmidSe, dados.XUmidCh, dados.SUmidSe, dados.SUmidCh};
+}
+
+}  // namespace
+
+void CorrigirLamina(TClima& clima, const TDados& dados) {
+    const auto n = static_cast<std::size_t>(clima.NumDias);
+    std::vector<double>& prec = clima.Prec;
+
+    // Mean: one factor per month, on every day (dry days stay 0).
+    const Mensais antes = MediasChuvosas(clima);
+    std::array<double, 13> f{};
+    for (int m = 1; m <= 12; ++m) {
+        const auto i = static_cast<std::size_t>(m);
+        f[i] = antes.media[i] != 0 ? dados.XPrec[m] / antes.media[i] : 0.0;
+    }
+    for (std::size_t d = 1; d <= n; ++d) prec[d] = prec[d] * f[Mes(clima, d)];
+
+    // Spread around the new mean.
+    const Mensais depois = MediasChuvosas(clima);
+    std::array<double, 13> ss{};
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (prec[d] > 0) {
+            const std::size_t m = Mes(clima, d);
+            const double t = prec[d] - depois.media[m];
+            ss[m] = ss[m] + t * t;
+        }
+    }
+    std::array<double, 13> g{};
+    for (int m = 1; m <= 12; ++m) {
+        const auto i = static_cast<std::size_t>(m);
+        const double s =
+            depois.cnt[i] >= 2 ? std::sqrt(ss[i] / static_cast<double>(depois.cnt[i] - 1)) : 0.0;
+        g[i] = s != 0 ? dados.SPrec[m] / s : 0.0;
+    }
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (prec[d] > 0) {
+            const std::size_t m = Mes(clima, d);
+            double v = depois.media[m] + (prec[d] - depois.media[m]) * g[m];
+            if (v < 0.2) v = 0.2;
+            prec[d] = v;
+        }
+    }
+
+    // A depth the factor brought to 0 (or below) is a dry day: its storm goes with it, so that
+    // a dry day keeps every precipitation array at 0.
+    // (A day with depth and time to peak both 0 was dry all along and is clear already.)
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (!(prec[d] > 0) &&
+            (prec[d] != 0.0 || clima.Ti[d] != 0.0 || clima.Dur[d] != 0.0 || clima.Ii[d] != 0.0)) {
+            clima.LimparDia(static_cast<int64_t>(d));
+        }
+    }
+}
+
+void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima variavel,
+                           ColetorAvisos& avisos) {
+    const CamposVariavel c = Campos(clima, dados, variavel);
+    std::vector<double>& x = *c.valores;
+    const auto n = static_cast<std::size_t>(clima.NumDias);
+
+    // Targets: the mean and sample deviation of the union of the record's dry and wet days.
+    std::array<bool, 13> definido{};
+    std::array<double, 13> mu{};
+    std::array<double, 13> sigma{};
+    const Mensais inicio = MediasTodos(clima, x);
+    for (int m = 1; m <= 12; ++m) {
+        const auto i = static_cast<std::size_t>(m);
+        const int64_t ns = dados.DSecosClima[m];
+        const int64_t nc = dados.DUmidosClima[m];
+        definido[i] = ns + nc > 1;
+        if (!definido[i]) {
+            if (inicio.cnt[i] > 0) {
+                avisos.Adicionar("Mês " + std::to_string(m) +
+                                 " sem correção das variáveis climáticas: o registro "
+                                 "climatológico tem " +
+                                 std::to_string(ns + nc) +
+                                 " dia(s) nesse mês, e são precisos pelo menos 2.");
+            }
+            continue;
+        }
+        mu[i] = (c.x_se[m] * static_cast<double>(ns) + c.x_ch[m] * static_cast<double>(nc)) /
+                static_cast<double>(ns + nc);
+        sigma[i] = DesvioPadraoConjunto(ns, nc, c.s_se[m], c.s_ch[m], c.x_se[m], c.x_ch[m]);
+    }
+
+    // Mean: a factor, not a shift.
+    std::array<double, 13> f{};
+    for (std::size_t m = 1; m <= 12; ++m) {
+        f[m] = inicio.media[m] != 0 ? mu[m] / inicio.media[m] : 0.0;
+    }
+    for (std::size_t d = 1; d <= n; ++d) {
+        const std::size_t m = Mes(clima, d);
+        if (definido[m]) x[d] = x[d] * f[m];
+    }
+
+    // Spread around the new mean.
+    const Mensais meio = MediasTodos(clima, x);
+    std::array<double, 13> ss{};
+    for (std::size_t d = 1; d <= n; ++d) {
+        const std::size_t m = Mes(clima, d);
+        const double t = x[d] - meio.media[m];
+        ss[m] = ss[m] + t * t;
+    }
+    std::array<double, 13> g{};
+    for (std::size_t m = 1; m <= 12; ++m) {
+        const double s =
+            meio.cnt[m] > 1 ? std::sqrt(ss[m] / static_cast<double>(meio.cnt[m] - 1)) : 0.0;
+        g[m] = s != 0 ? sigma[m] / s : 0.0;
+    }
+    for (std::size_t d = 1; d <= n; ++d) {
+        const std::size_t m = Mes(clima, d);
+        if (definido[m]) x[d] = meio.media[m] + (x[d] - meio.media[m]) * g[m];
+    }
+
+    if (variavel == VariavelClima::Rad) {
+        for (std::size_t d = 1; d <= n; ++d) {
+            if (x[d] < 0) x[d] = 0.0;
+        }
+    } else if (variavel == VariavelClima::VVento) {
+        for (std::size_t d = 1; d <= n; ++d) {
+            if (x[d] < 0.1) x[d] = 0.1;
+        }
+    }
+}
+
+}  // namespace ventaro

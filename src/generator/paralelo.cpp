@@ -1,0 +1,42 @@
+#include "generator/paralelo.h"
+
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+namespace ventaro {
+
+void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size_t)>& tarefa) {
+    std::atomic<std::size_t> proxima{0};
+    std::atomic<bool> falhou{false};
+    std::exception_ptr erro;
+    std::mutex mutex_erro;
+    const auto trabalhar = [&] {
+        for (;;) {
+            const std::size_t i = proxima.fetch_add(1, std::memory_order_relaxed);
+            if (i >= n || falhou.load(std::memory_order_relaxed)) return;
+            try {
+                tarefa(i);
+            } catch (...) {
+                const std::lock_guard<std::mutex> trava(mutex_erro);
+                if (!erro) erro = std::current_exception();
+                falhou.store(true, std::memory_order_relaxed);
+            }
+        }
+    };
+    std::thread ajudante;
+    if (n > 1 && std::thread::hardware_concurrency() > 1) {
+        try {
+            ajudante = std::thread(trabalhar);
+        } catch (const std::system_error&) {
+            // No helper thread: the calling thread does all the work.
+        }
+    }
+    trabalhar();
+    if (ajudante.joinable()) ajudante.join();
+    if (erro) std::rethrow_exception(erro);
+}
+
+}  // namespace ventaro

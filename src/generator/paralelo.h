@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+namespace ventaro {
+
+// Runs tarefa(0) ... tarefa(n - 1), in any order, on the calling thread and, when the machine
+// has more than one core, on one helper thread. Meant for independent pieces of work whose
+// results do not depend on which thread does them. An exception thrown by a task is rethrown
+// here after both threads have stopped.
+void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size_t)>& tarefa);
+
+}  // namespace ventaro

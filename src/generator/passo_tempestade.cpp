@@ -1,0 +1,238 @@
+#include "generator/passo_tempestade.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "core/erro.h"
+#include "generator/amostragem.h"
+#include "generator/paralelo.h"
+
+namespace ventaro {
+
+namespace {
+
+struct NomesLei {
+    const char* lei;
+    const char* alfa;
+    const char* beta;
+};
+
+NomesLei Nomes(LeiTempestade lei) {
+    if (lei == LeiTempestade::Duracao) return {"duração", "AlfaDur", "BetaDur"};
+    return {"intensidade de pico", "AlfaIi", "BetaIi"};
+}
+
+std::string FaixaClasse(int classe) {
+    if (classe < 4) {
+        return std::to_string(classe * 5) + " a " + std::to_string(classe * 5 + 5) + " mm";
+    }
+    if (classe < 11) {
+        return std::to_string((classe - 2) * 10) + " a " + std::to_string((classe - 1) * 10) +
+               " mm";
+    }
+    return "90 mm ou mais";
+}
+
+}  // namespace
+
+DensidadeGama PrepararDensidadeGama(LeiTempestade lei, int mes, int classe, double alfa,
+                                    double beta) {
+    const NomesLei nomes = Nomes(lei);
+    const std::string onde = std::string("Lei de ") + nomes.lei + " da chuva inválida no mês " +
+                             std::to_string(mes) + ", classe de lâmina " + std::to_string(classe) +
+                             " (" + FaixaClasse(classe) + "): ";
+    if (!(alfa >= 1.0)) {
+        throw ErroVentaro(onde + nomes.alfa + " = " + TextoNumero(alfa) +
+                          ", mas o parâmetro de forma deve ser pelo menos 1.");
+    }
+    if (!(beta > 0.0)) {
+        throw ErroVentaro(onde + nomes.beta + " = " + TextoNumero(beta) +
+                          ", mas o parâmetro de escala deve ser positivo.");
+    }
+    DensidadeGama f;
+    f.am1 = alfa - 1.0;
+    f.beta = beta;
+    f.K = std::pow(beta, alfa) * Gama(alfa);
+    if (!(std::isfinite(f.K) && f.K > 0.0)) {
+        throw ErroVentaro(onde + "com " + nomes.alfa + " = " + TextoNumero(alfa) + " e " +
+                          nomes.beta + " = " + TextoNumero(beta) + " a constante de normalização " +
+                          nomes.beta + "^" + nomes.alfa + "·Γ(" + nomes.alfa +
+                          ") = " + TextoNumero(f.K) + " não é finita e positiva.");
+    }
+    return f;
+}
+
+LeisGama::LeisGama(const TDados& dados, LeiTempestade lei, MetodoInversao metodo)
+    : alfa_(lei == LeiTempestade::Duracao ? dados.AlfaDur : dados.AlfaIi),
+      beta_(lei == LeiTempestade::Duracao ? dados.BetaDur : dados.BetaIi),
+      lei_(lei),
+      metodo_(metodo),
+      limite_(lei == LeiTempestade::Duracao ? LimiteInversao::Duracao
+                                            : LimiteInversao::Intensidade),
+      grade_(lei == LeiTempestade::Duracao ? kPassoDuracao : kPassoIntensidade) {}
+
+LeisGama::Lei& LeisGama::Obter(int mes, int classe) {
+    Lei& lei = leis_[static_cast<std::size_t>(mes - 1)][static_cast<std::size_t>(classe)];
+    if (!lei.preparada) {
+        const auto k = static_cast<std::size_t>(classe);
+        lei.densidade = PrepararDensidadeGama(lei_, mes, classe, alfa_[mes][k], beta_[mes][k]);
+        if (metodo_ == MetodoInversao::Tabela) lei.tabela.emplace(lei.densidade, limite_, grade_);
+        lei.preparada = true;
+    }
+    return lei;
+}
+
+LeisGama::Lei* LeisGama::ObterSeValida(int mes, int classe) {
+    try {
+        return &Obter(mes, classe);
+    } catch (const ErroVentaro&) {
+        return nullptr;
+    }
+}
+
+void LeisGama::Preparar(int mes, int classe) {
+    Obter(mes, classe);
+}
+
+double LeisGama::Inverter(int mes, int classe, double u) {
+    Lei& lei = Obter(mes, classe);
+    if (lei.tabela) return lei.tabela->Inverter(u);
+    return InverterDireto(lei.densidade, grade_.Passo(), limite_, u);
+}
+
+void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
+                               const std::atomic<bool>& cancelado) {
+    if (metodo_ != MetodoInversao::Tabela) return;
+    // The largest draw of each law; the grid is walked to the limit first, so that the threads
+    // only read it.
+    std::array<std::array<double, kNumClasses>, 12> maior{};
+    for (const Necessidade& n : necessidades) {
+        if (ObterSeValida(n.mes, n.classe) == nullptr) continue;
+        double& u = maior[static_cast<std::size_t>(n.mes - 1)][static_cast<std::size_t>(n.classe)];
+        if (n.u > u) u = n.u;
+    }
+    grade_.EstenderAteLimite(limite_);
+    std::vector<std::pair<TabelaInversao<DensidadeGama>*, double>> tarefas;
+    for (std::size_t m = 0; m < 12; ++m) {
+        for (std::size_t k = 0; k < kNumClasses; ++k) {
+            if (maior[m][k] > 0.0) tarefas.emplace_back(&*leis_[m][k].tabela, maior[m][k]);
+        }
+    }
+    ExecutarEmParalelo(tarefas.size(), [&](std::size_t i) {
+        if (!cancelado.load(std::memory_order_relaxed))
+            tarefas[i].first->EstenderAte(tarefas[i].second);
+    });
+}
+
+std::size_t LeisGama::PassosTabelas() const {
+    std::size_t passos = 0;
+    for (const auto& mes : leis_) {
+        for (const auto& lei : mes) {
+            if (lei.tabela) passos += lei.tabela->Passos();
+        }
+    }
+    return passos;
+}
+
+SimulacaoTempestades::SimulacaoTempestades(ContextoPasso& ctx)
+    : ctx_(ctx),
+      duracao_(ctx.dados, LeiTempestade::Duracao, ctx.metodo),
+      intensidade_(ctx.dados, LeiTempestade::Intensidade, ctx.metodo) {}
+
+namespace {
+
+double LimitarDuracao(double t) {
+    return t > 24 ? 24.0 : t < 0.2 ? 0.2 : t;
+}
+
+}  // namespace
+
+bool SimulacaoTempestades::SimularDuracao() {
+    TClima& clima = ctx_.clima;
+    const std::size_t n = ctx_.NumDias();
+    ctx_.Faixa(1, static_cast<int64_t>(n));
+    if (ctx_.metodo == MetodoInversao::Direta) {
+        for (std::size_t d = 1; d <= n; ++d) {
+            ctx_.Notificar(static_cast<int64_t>(d));
+            if (ctx_.Cancelado()) return false;
+            const double lamina = clima.Prec[d];
+            if (!(lamina > 0)) continue;
+            const double t =
+                duracao_.Inverter(clima.Mes[d], ClasseLamina(lamina), ctx_.fluxo.Uniform());
+            clima.Dur[d] = LimitarDuracao(t);
+        }
+        return true;
+    }
+
+    // Nothing else draws during this pass: the draws of all storms can be taken first, one per
+    // wet day in day order. Each law is checked when its first storm comes, so the law reported
+    // is the one the day-by-day order would meet first.
+    std::vector<LeisGama::Necessidade> duracoes;
+    std::array<std::array<int64_t, kNumClasses>, 12> tempestades{};
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (ctx_.Cancelado()) return false;
+        const double lamina = clima.Prec[d];
+        if (!(lamina > 0)) continue;
+        const int m = clima.Mes[d];
+        const int classe = ClasseLamina(lamina);
+        duracao_.Preparar(m, classe);
+        duracoes.push_back({m, classe, ctx_.fluxo.Uniform()});
+        ++tempestades[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(classe)];
+    }
+    duracao_.EstenderTabelas(duracoes, ctx_.cancelado);
+    // The peak-intensity draws are not known yet (a storm draws again while its draw lies
+    // below its mean intensity). Walking each table to where the largest of its storms' draws
+    // most likely lies leaves little for the pass itself; walking too far or not far enough
+    // changes no value.
+    std::vector<LeisGama::Necessidade> intensidades;
+    for (int m = 1; m <= 12; ++m) {
+        for (int classe = 0; classe < kNumClasses; ++classe) {
+            const int64_t quantas =
+                tempestades[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(classe)];
+            if (quantas == 0) continue;
+            intensidades.push_back(
+                {m, classe, 1.0 - 1.0 / (10.0 * static_cast<double>(quantas + 1))});
+        }
+    }
+    intensidade_.EstenderTabelas(intensidades, ctx_.cancelado);
+
+    std::size_t i = 0;
+    for (std::size_t d = 1; d <= n; ++d) {
+        ctx_.Notificar(static_cast<int64_t>(d));
+        if (ctx_.Cancelado()) return false;
+        if (!(clima.Prec[d] > 0)) continue;
+        const LeisGama::Necessidade& nd = duracoes[i++];
+        clima.Dur[d] = LimitarDuracao(duracao_.Inverter(nd.mes, nd.classe, nd.u));
+    }
+    return true;
+}
+
+bool SimulacaoTempestades::SimularIntensidadePico() {
+    constexpr int kTentativas = 11;
+    TClima& clima = ctx_.clima;
+    const std::size_t n = ctx_.NumDias();
+    ctx_.Faixa(1, static_cast<int64_t>(n));
+    for (std::size_t d = 1; d <= n; ++d) {
+        ctx_.Notificar(static_cast<int64_t>(d));
+        if (ctx_.Cancelado()) return false;
+        const double lamina = clima.Prec[d];
+        if (!(lamina > 0)) continue;
+        const int m = clima.Mes[d];
+        const int classe = ClasseLamina(lamina);
+        intensidade_.Preparar(m, classe);
+        const double media = lamina / clima.Dur[d];
+        double ii = 1.1 * media;
+        for (int tentativa = 0; tentativa < kTentativas; ++tentativa) {
+            const double t = intensidade_.Inverter(m, classe, ctx_.fluxo.Uniform());
+            if (media < t && t < 1000.0) {
+                ii = t < 0.2 ? 0.2 : t;
+                break;
+            }
+        }
+        clima.Ii[d] = ii;
+    }
+    return true;
+}
+
+}  // namespace ventaro

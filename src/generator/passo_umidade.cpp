@@ -1,0 +1,139 @@
+#include "generator/passo_umidade.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "generator/amostragem.h"
+
+namespace ventaro {
+
+ParBeta MomentosBeta(double mu, double s, int32_t c) {
+    ParBeta p;
+    if (c == 0) return p;
+    const double e2 = s * s * static_cast<double>(c - 1) / static_cast<double>(c) + mu * mu;
+    const double den = e2 - mu * mu;
+    if (den == 0) {
+        p.a = p.b = std::numeric_limits<double>::quiet_NaN();
+        return p;
+    }
+    p.a = mu * (mu - e2) / den;
+    p.b = (mu - e2) * (1.0 - mu) / den;
+    return p;
+}
+
+std::optional<DensidadeBeta> DensidadeBetaValida(ParBeta par) {
+    // The checks on a and b come first: Gama is only defined from 1 on.
+    if (!(std::isfinite(par.a) && std::isfinite(par.b) && par.a >= 1.0 && par.b >= 1.0)) {
+        return std::nullopt;
+    }
+    const double B = Gama(par.a) * Gama(par.b) / Gama(par.a + par.b);
+    if (!(std::isfinite(B) && B > 0.0)) return std::nullopt;
+    DensidadeBeta f;
+    f.am1 = par.a - 1.0;
+    f.bm1 = par.b - 1.0;
+    f.B = B;
+    return f;
+}
+
+namespace {
+
+enum Estado : std::size_t { kSeco = 0, kUmido = 1 };
+
+const char* NomeEstado(std::size_t estado) {
+    return estado == kSeco ? "dias secos" : "dias chuvosos";
+}
+
+// The law one month and state use: a beta law (possibly the other state's) or a constant.
+struct LeiUmidade {
+    bool beta = false;
+    std::size_t fonte = kSeco;  // whose pair the beta law is
+    double constante = 0.0;
+    std::string aviso;  // reported the first time a day uses the law; empty for its own pair
+    bool avisada = false;
+};
+
+struct LeisUmidadeMes {
+    std::array<std::optional<DensidadeBeta>, 2> densidades;
+    std::array<ParBeta, 2> pares;
+    std::array<LeiUmidade, 2> leis;
+};
+
+LeisUmidadeMes MontarLeis(const TDados& dados, int m) {
+    LeisUmidadeMes r;
+    const int32_t ns = dados.DSecosClima[m];
+    const int32_t nc = dados.DUmidosClima[m];
+    r.pares[kSeco] = MomentosBeta(dados.XUmidSe[m], dados.SUmidSe[m], ns);
+    r.pares[kUmido] = MomentosBeta(dados.XUmidCh[m], dados.SUmidCh[m], nc);
+    for (std::size_t e = 0; e < 2; ++e) r.densidades[e] = DensidadeBetaValida(r.pares[e]);
+    for (std::size_t e = 0; e < 2; ++e) {
+        LeiUmidade& lei = r.leis[e];
+        const std::size_t outro = 1 - e;
+        const std::string onde = "Umidade relativa no mês " + std::to_string(m) + ", " +
+                                 NomeEstado(e) + ": a lei beta (α = " + TextoNumero(r.pares[e].a) +
+                                 ", β = " + TextoNumero(r.pares[e].b) +
+                                 ") não é válida (parâmetros indefinidos ou menores que 1)";
+        if (r.densidades[e]) {
+            lei.beta = true;
+            lei.fonte = e;
+        } else if (r.densidades[outro]) {
+            lei.beta = true;
+            lei.fonte = outro;
+            lei.aviso = onde + "; usada a lei dos " + NomeEstado(outro) + " do mesmo mês.";
+        } else {
+            const int64_t total = static_cast<int64_t>(ns) + static_cast<int64_t>(nc);
+            if (total == 0) {
+                lei.constante = e == kSeco ? dados.XUmidSe[m] : dados.XUmidCh[m];
+            } else {
+                lei.constante = (dados.XUmidSe[m] * static_cast<double>(ns) +
+                                 dados.XUmidCh[m] * static_cast<double>(nc)) /
+                                static_cast<double>(total);
+            }
+            lei.aviso = onde + ", nem a dos " + NomeEstado(outro) +
+                        "; usada a umidade média do mês, " + TextoNumero(lei.constante) + ".";
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
+bool SimularUmidade(ContextoPasso& ctx, ColetorAvisos& avisos) {
+    TClima& clima = ctx.clima;
+    std::array<LeisUmidadeMes, 13> meses;
+    for (int m = 1; m <= 12; ++m) meses[static_cast<std::size_t>(m)] = MontarLeis(ctx.dados, m);
+    GradeInversao grade(kPassoUmidade);
+    std::array<std::array<std::optional<TabelaInversao<DensidadeBeta>>, 2>, 13> tabelas;
+
+    const std::size_t n = ctx.NumDias();
+    ctx.Faixa(0, static_cast<int64_t>(n));
+    for (std::size_t d = 1; d <= n; ++d) {
+        ctx.Notificar(static_cast<int64_t>(d));
+        if (ctx.Cancelado()) return false;
+        const auto m = static_cast<std::size_t>(clima.Mes[d]);
+        const std::size_t estado = clima.Prec[d] != 0 ? kUmido : kSeco;
+        const double u = ctx.fluxo.Uniform();
+        LeisUmidadeMes& mes = meses[m];
+        LeiUmidade& lei = mes.leis[estado];
+        if (!lei.aviso.empty() && !lei.avisada) {
+            avisos.Adicionar(lei.aviso);
+            lei.avisada = true;
+        }
+        if (!lei.beta) {
+            clima.Umid[d] = lei.constante;
+            continue;
+        }
+        const DensidadeBeta& f = *mes.densidades[lei.fonte];
+        if (ctx.metodo == MetodoInversao::Direta) {
+            clima.Umid[d] = InverterDireto(f, kPassoUmidade, LimiteInversao::Umidade, u);
+        } else {
+            auto& tabela = tabelas[m][lei.fonte];
+            if (!tabela) tabela.emplace(f, LimiteInversao::Umidade, grade);
+            clima.Umid[d] = tabela->Inverter(u);
+        }
+    }
+    return true;
+}
+
+}  // namespace ventaro

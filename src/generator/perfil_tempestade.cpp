@@ -1,0 +1,51 @@
+#include "generator/perfil_tempestade.h"
+
+#include <cmath>
+
+namespace ventaro {
+
+PerfilTempestade CalcularPerfil(double P, double D, double tp, double ip) {
+    const double ip_n = ip * D / P;
+    // A g that cannot be evaluated (NaN) counts as g <= 0 and moves the upper bound.
+    const auto g = [&](double b) {
+        const double bt = b * tp;
+        // Beyond 38, e^-bt < 2^-54 and 1 - e^-bt rounds to exactly 1: the exponential, which
+        // the wide first bisection steps would all evaluate, cannot change the result.
+        const double um_menos_e = bt > 38.0 ? 1.0 : 1.0 - std::exp(-b * tp);
+        return um_menos_e - bt / ip_n;
+    };
+    double lo = 0.0001;
+    double hi = 1000000.0;
+    double mid;
+    do {
+        mid = (lo + hi) / 2.0;
+        if (g(mid) > 0.0) {
+            lo = mid;
+        } else {
+            hi = mid;
+        }
+    } while (!(std::fabs(lo - hi) <= 0.00001));
+    const double b = mid;
+    PerfilTempestade perfil;
+    perfil.A = ip_n * std::exp(-b * tp);
+    perfil.B = b;
+    perfil.D = b * tp / (1.0 - tp);
+    const double e = std::exp(perfil.D * tp);
+    perfil.C = std::isinf(e) ? 1e12 : ip_n * e;
+    return perfil;
+}
+
+void CalcularPerfis(TClima& clima) {
+    const auto n = static_cast<std::size_t>(clima.NumDias);
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (clima.Prec[d] == 0) continue;
+        const PerfilTempestade p =
+            CalcularPerfil(clima.Prec[d], clima.Dur[d], clima.Ti[d], clima.Ii[d]);
+        clima.ParamA[d] = p.A;
+        clima.ParamB[d] = p.B;
+        clima.ParamC[d] = p.C;
+        clima.ParamD[d] = p.D;
+    }
+}
+
+}  // namespace ventaro

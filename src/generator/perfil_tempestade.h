@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/tclima.h"
+
+namespace ventaro {
+
+// Double-exponential profile of a storm's normalised intensity i*(t) (intensity over the mean
+// P/D, t from 0 at the start to 1 at the end): A e^(B t) up to the time to peak, C e^(-D t)
+// after it.
+struct PerfilTempestade {
+    double A = 0.0;
+    double B = 0.0;
+    double C = 0.0;
+    double D = 0.0;
+};
+
+// Profile of a storm of depth P (mm), duration D (h), peak intensity ip (mm/h) and normalised
+// time to peak tp. B solves 1 - e^(-B tp) = B tp / ip* (ip* = ip D / P, so that the area under
+// i* is 1) by bisection on [0.0001, 1e6]; both limbs meet at ip* at tp.
+PerfilTempestade CalcularPerfil(double P, double D, double tp, double ip);
+
+// The profile of every wet day of the store.
+void CalcularPerfis(TClima& clima);
+
+}  // namespace ventaro
