@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/tdados.h"
+#include "stations/banco_dados.h"
+
+namespace ventaro {
+
+// Identification of a station being written into the station database.
+struct IdentidadeEstacao {
+    int64_t Codigo = 0;
+    std::string Nome;
+    std::string Municipio;
+    int Regiao = 0;
+    double Latitude = 0;
+    double Longitude = 0;
+    double Altitude = 0;
+};
+
+enum class ResultadoGravacao { Nova, Substituida };
+
+// Whether the station code is already in EstacaoClima / EstacaoPrec.
+bool ExisteEstacaoClima(BancoDados& banco, int64_t codigo);
+bool ExisteEstacaoPrec(BancoDados& banco, int64_t codigo);
+
+// Writes a climatological station: its EstacaoClima row (with NumAnos and the initial
+// residuals XResJan* of `clima`) and twelve DadosClima rows from the climatological block of
+// `clima`. An existing station of the same code is replaced (its months deleted before the
+// station). Everything runs in one transaction: on any failure the database is left exactly as
+// it was and an ErroVentaro names the station.
+ResultadoGravacao GravarEstacaoClima(BancoDados& banco, const IdentidadeEstacao& estacao,
+                                     const TDados& clima, int num_anos);
+
+// Writes a rainfall station: its EstacaoPrec row and twelve DadosPrec rows from the rainfall
+// block of `prec` (DUmidos, DSecos, XPrec, SPrec, SkewPrec, PCC, PCS), replacing an existing
+// station of the same code, in one transaction like GravarEstacaoClima.
+ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& estacao,
+                                    const TDados& prec, int num_anos);
+
+}  // namespace ventaro
