@@ -1,0 +1,359 @@
+// Runs of the built ventaro-cli: exit codes, messages on stderr, files written or not.
+
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ventaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBin = fs::path(VENTARO_BIN_DIR) / "ventaro-cli";
+const fs::path kBancoAmostra = fs::path(VENTARO_BIN_DIR) / "bd.sqlite";
+
+std::string Ler(const fs::path& arquivo) {
+    std::ifstream in(arquivo, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> Linhas(const std::string& texto, char fim = '\n') {
+    std::vector<std::string> linhas;
+    std::istringstream in(texto);
+    for (std::string l; std::getline(in, l, fim);) linhas.push_back(l);
+    return linhas;
+}
+
+struct Resultado {
+    int codigo = -1;
+    std::string saida, erro;
+};
+
+// A folder of its own for every test, removed at the end.
+class VentaroCliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        pasta_ = fs::temp_directory_path() /
+                 ("ventaro_cli_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+        fs::remove_all(pasta_);
+        fs::create_directories(pasta_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(pasta_, ec);
+    }
+
+    fs::path Em(const std::string& nome) const { return pasta_ / nome; }
+
+    // Runs ventaro-cli with `args` in the test's folder, with no locale variables besides
+    // `ambiente` ("NOME=valor").
+    Resultado Rodar(const std::vector<std::string>& args,
+                    const std::vector<std::string>& ambiente = {}) {
+        const fs::path saida = Em(".stdout"), erro = Em(".stderr");
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::chdir(pasta_.c_str()) != 0) ::_exit(126);
+            const int fd_saida = ::open(saida.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int fd_erro = ::open(erro.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(fd_saida, STDOUT_FILENO);
+            ::dup2(fd_erro, STDERR_FILENO);
+            for (const char* v : {"LC_ALL", "LC_NUMERIC", "LANG"}) ::unsetenv(v);
+            for (const auto& v : ambiente) {
+                const auto igual = v.find('=');
+                ::setenv(v.substr(0, igual).c_str(), v.substr(igual + 1).c_str(), 1);
+            }
+            std::vector<char*> argv{const_cast<char*>(kBin.c_str())};
+            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            ::execv(kBin.c_str(), argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        Resultado r;
+        r.codigo = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.saida = Ler(saida);
+        r.erro = Ler(erro);
+        fs::remove(saida);
+        fs::remove(erro);
+        return r;
+    }
+
+    // A copy of the sample database in the test's folder, changed by `sql`.
+    fs::path BancoAlterado(const std::string& sql) {
+        const fs::path copia = Em("bd_alterado.sqlite");
+        fs::copy_file(kBancoAmostra, copia, fs::copy_options::overwrite_existing);
+        SQLite::Database db(copia.string(), SQLite::OPEN_READWRITE);
+        db.exec(sql);
+        return copia;
+    }
+
+    // The files the test's folder holds.
+    std::vector<std::string> Arquivos() const {
+        std::vector<std::string> nomes;
+        for (const auto& e : fs::directory_iterator(pasta_)) {
+            const std::string nome = e.path().filename().string();
+            if (nome != "bd_alterado.sqlite" && nome != "vazio.sqlite" && nome != "texto.sqlite")
+                nomes.push_back(nome);
+        }
+        return nomes;
+    }
+
+    fs::path pasta_;
+};
+
+// A failure: exit 1, one line on stderr containing every piece of `trechos`, no file left.
+#define EXPECT_FALHA(r, ...)                                                          \
+    do {                                                                              \
+        EXPECT_EQ((r).codigo, 1) << (r).erro;                                         \
+        EXPECT_EQ(Linhas((r).erro).size(), 1u) << (r).erro;                           \
+        for (const std::string& trecho : std::vector<std::string>{__VA_ARGS__})       \
+            EXPECT_NE((r).erro.find(trecho), std::string::npos) << (r).erro;          \
+        EXPECT_TRUE(Arquivos().empty()) << (Arquivos().empty() ? "" : Arquivos()[0]); \
+    } while (0)
+
+std::vector<std::string> Gerar(const std::vector<std::string>& extras) {
+    std::vector<std::string> a{"gerar", "--pluviometrica", "2045012",   "--climatologica",
+                               "83587", "--saida",         "serie.txt", "--separador-decimal",
+                               "."};
+    a.insert(a.end(), extras.begin(), extras.end());
+    return a;
+}
+
+TEST_F(VentaroCliTest, WritesTheSeriesFileLayout) {
+    const Resultado r = Rodar(Gerar({"--anos", "1", "--a-partir", "2000"}));
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    EXPECT_EQ(r.saida, "");
+    // Not a terminal: no progress bar.
+    EXPECT_EQ(r.erro, "");
+    const std::string texto = Ler(Em("serie.txt"));
+    ASSERT_TRUE(texto.ends_with("\r\n"));
+    const auto linhas = Linhas(texto);
+    ASSERT_EQ(linhas.size(), 11u + 366u);
+    EXPECT_EQ(linhas[1],
+              "C\xF3"
+              "digo: 2045012     Nome: CANDEIAS\r");
+    EXPECT_EQ(linhas[2], "Latitude: -20.7546     Longitude: -45.2761\r");
+    EXPECT_EQ(linhas[5],
+              "C\xF3"
+              "digo: 83587     Nome: BELO HORIZONTE\r");
+    EXPECT_EQ(linhas[8], "Tamanho da S\xE9rie Sint\xE9tica:  1 anos\r");
+    EXPECT_TRUE(linhas[11].starts_with("01/01/2000  "));
+    EXPECT_TRUE(linhas[11 + 59].starts_with("29/02/2000  "));
+    EXPECT_TRUE(linhas.back().starts_with("31/12/2000  "));
+    for (std::size_t i = 11; i < linhas.size(); ++i) {
+        ASSERT_EQ(linhas[i].size(), 98u) << linhas[i];
+    }
+}
+
+TEST_F(VentaroCliTest, ZeroYearsGivesTheHeaderOnly) {
+    const Resultado r = Rodar(Gerar({"--anos", "0"}));
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    const auto linhas = Linhas(Ler(Em("serie.txt")));
+    ASSERT_EQ(linhas.size(), 11u);
+    EXPECT_TRUE(linhas[10].starts_with("Data        Prec(mm)"));
+}
+
+TEST_F(VentaroCliTest, TwoRunsAreByteIdentical) {
+    const auto args = Gerar({"--anos", "20", "--estatisticas", "e.csv"});
+    ASSERT_EQ(Rodar(args).codigo, 0);
+    fs::rename(Em("serie.txt"), Em("serie1.txt"));
+    fs::rename(Em("e.csv"), Em("e1.csv"));
+    ASSERT_EQ(Rodar(args).codigo, 0);
+    const std::string serie = Ler(Em("serie.txt"));
+    EXPECT_EQ(Linhas(serie).size(), 11u + 7305u);
+    EXPECT_TRUE(serie == Ler(Em("serie1.txt")));
+    EXPECT_TRUE(Ler(Em("e.csv")) == Ler(Em("e1.csv")));
+}
+
+TEST_F(VentaroCliTest, StatisticsCsvHasEveryFieldForTwelveMonths) {
+    const Resultado r = Rodar(Gerar({"--anos", "5", "--estatisticas", "e.csv"}));
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    const auto linhas = Linhas(Ler(Em("e.csv")));
+    ASSERT_EQ(linhas.size(), 1u + 33u * 12u);
+    EXPECT_EQ(linhas[0], "campo,mes,observado,gerado");
+    std::vector<std::string> campos;
+    for (std::size_t i = 1; i < linhas.size(); ++i) {
+        const auto celulas = Linhas(linhas[i], ',');
+        ASSERT_EQ(celulas.size(), 4u) << linhas[i];
+        EXPECT_EQ(celulas[1], std::to_string((i - 1) % 12 + 1));
+        if (celulas[1] == "1") campos.push_back(celulas[0]);
+        EXPECT_EQ(celulas[0], campos.back());
+        for (int c = 2; c < 4; ++c) {
+            char* fim = nullptr;
+            std::strtod(celulas[c].c_str(), &fim);
+            EXPECT_EQ(*fim, '\0') << linhas[i];
+        }
+    }
+    EXPECT_EQ(campos.size(), 33u);
+    EXPECT_EQ(campos.front(), "DUmidos");
+    // Observed January wet days of the sample station, generated ones from the 5-year series.
+    EXPECT_TRUE(linhas[1].starts_with("DUmidos,1,512,")) << linhas[1];
+}
+
+TEST_F(VentaroCliTest, DecimalSeparatorFromTheLocaleUnlessGiven) {
+    const std::vector<std::string> args{"gerar", "--pluviometrica", "2045012",  "--anos",
+                                        "1",     "--saida",         "serie.txt"};
+    ASSERT_EQ(Rodar(args, {"LANG=pt_BR.UTF-8"}).codigo, 0);
+    EXPECT_EQ(Linhas(Ler(Em("serie.txt")))[2], "Latitude: -20,7546     Longitude: -45,2761\r");
+    ASSERT_EQ(Rodar(args, {"LANG=pt_BR.UTF-8", "LC_ALL=C"}).codigo, 0);
+    EXPECT_EQ(Linhas(Ler(Em("serie.txt")))[2], "Latitude: -20.7546     Longitude: -45.2761\r");
+    auto com_ponto = args;
+    com_ponto.insert(com_ponto.end(), {"--separador-decimal", "."});
+    ASSERT_EQ(Rodar(com_ponto, {"LC_NUMERIC=pt_BR.UTF-8"}).codigo, 0);
+    EXPECT_EQ(Linhas(Ler(Em("serie.txt")))[2], "Latitude: -20.7546     Longitude: -45.2761\r");
+}
+
+TEST_F(VentaroCliTest, VariablesFollowTheLoadedStationsOrTheList) {
+    // Only a rainfall station: climate columns are 0.
+    ASSERT_EQ(Rodar({"gerar", "--pluviometrica", "2045012", "--anos", "1", "--saida", "serie.txt",
+                     "--separador-decimal", "."})
+                  .codigo,
+              0);
+    auto linhas = Linhas(Ler(Em("serie.txt")));
+    for (std::size_t i = 11; i < linhas.size(); ++i) {
+        const std::string zero = "0   ";
+        ASSERT_EQ(linhas[i].substr(44), zero + std::string(6, ' ') + zero + std::string(6, ' ') +
+                                            zero + std::string(12, ' ') + zero +
+                                            std::string(9, ' ') + zero + "\r")
+            << linhas[i];
+    }
+    // The list overrides: no storms (the occurrence and depth always run, the climate depends
+    // on them), no wind.
+    ASSERT_EQ(Rodar(Gerar({"--anos", "1", "--variaveis", "tmax,tmin,rad,umid"})).codigo, 0);
+    linhas = Linhas(Ler(Em("serie.txt")));
+    for (std::size_t i = 11; i < linhas.size(); ++i) {
+        ASSERT_EQ(linhas[i].substr(21, 4), "0   ") << linhas[i];  // Dur
+        ASSERT_EQ(linhas[i].substr(35, 4), "0   ") << linhas[i];  // Ii
+        ASSERT_NE(linhas[i].substr(44, 4), "0   ") << linhas[i];  // TMax
+        ASSERT_EQ(linhas[i].substr(80, 4), "0   ") << linhas[i];
+    }
+}
+
+TEST_F(VentaroCliTest, ClimateVariableWithoutClimatologicalStationFails) {
+    const Resultado r = Rodar({"gerar", "--pluviometrica", "2045012", "--variaveis", "prec,tmax",
+                               "--saida", "serie.txt"});
+    EXPECT_FALHA(r,
+                 "É necessário selecionar uma estação climatológica para gerar uma série "
+                 "climática.");
+}
+
+TEST_F(VentaroCliTest, MissingDatabaseFails) {
+    const Resultado r = Rodar(Gerar({"--db", "nao_existe.sqlite"}));
+    EXPECT_FALHA(r, "nao_existe.sqlite");
+}
+
+TEST_F(VentaroCliTest, FileThatIsNotADatabaseOrHasNoTablesFails) {
+    { std::ofstream(Em("texto.sqlite")) << std::string(200, 'x'); }
+    Resultado r = Rodar(Gerar({"--db", "texto.sqlite"}));
+    EXPECT_FALHA(r, "texto.sqlite");
+    { std::ofstream(Em("vazio.sqlite")); }
+    r = Rodar(Gerar({"--db", "vazio.sqlite"}));
+    EXPECT_FALHA(r, "vazio.sqlite", "não tem a tabela EstacaoPrec");
+    r = Rodar({"estacoes", "--db", "vazio.sqlite", "--climatologicas"});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_NE(r.erro.find("não tem a tabela EstacaoClima"), std::string::npos) << r.erro;
+}
+
+TEST_F(VentaroCliTest, UnknownStationFailsNamingTheCode) {
+    Resultado r = Rodar({"gerar", "--pluviometrica", "1234567", "--saida", "serie.txt"});
+    EXPECT_FALHA(r, "1234567", "não encontrada");
+    r = Rodar({"gerar", "--pluviometrica", "2045012", "--climatologica", "99999", "--saida",
+               "serie.txt"});
+    EXPECT_FALHA(r, "99999", "não encontrada");
+}
+
+TEST_F(VentaroCliTest, MissingOrDuplicatedMonthFailsNamingStationAndMonth) {
+    const fs::path banco = BancoAlterado(
+        "delete from DadosPrec where CodEstacao = 2045012 and Mes = 5;"
+        "insert into DadosClima select * from DadosClima where CodEstacao = 83587 and Mes = 9;");
+    Resultado r = Rodar(Gerar({"--db", banco.string()}));
+    EXPECT_FALHA(r, "2045012", "mês 5", "DadosPrec");
+    r = Rodar({"gerar", "--db", banco.string(), "--pluviometrica", "2852006", "--climatologica",
+               "83587", "--saida", "serie.txt"});
+    EXPECT_FALHA(r, "83587", "mês 9", "2 linhas", "DadosClima");
+}
+
+TEST_F(VentaroCliTest, UnwritableOutputFailsNamingThePathAndWritesNothing) {
+    Resultado r = Rodar({"gerar", "--pluviometrica", "2045012", "--saida", "nao/existe/serie.txt",
+                         "--estatisticas", "e.csv"});
+    EXPECT_FALHA(r, "nao/existe/serie.txt");
+    r = Rodar(Gerar({"--estatisticas", "nao/existe/e.csv"}));
+    EXPECT_FALHA(r, "nao/existe/e.csv");
+}
+
+TEST_F(VentaroCliTest, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string>> casos{
+        {},
+        {"desconhecido"},
+        {"gerar", "--pluviometrica", "2045012"},
+        {"gerar", "--saida", "serie.txt"},
+        Gerar({"--anos", "dez"}),
+        Gerar({"--anos", "4294967296"}),
+        Gerar({"--a-partir", "-5"}),
+        Gerar({"--variaveis", "prec,chuva"}),
+        Gerar({"--separador-decimal", ";"}),
+        Gerar({"--opcao-que-nao-existe"}),
+        {"estacoes"},
+        {"estacoes", "--pluviometricas", "--climatologicas"},
+    };
+    for (const auto& args : casos) {
+        std::string linha;
+        for (const auto& a : args) linha += a + " ";
+        const Resultado r = Rodar(args);
+        EXPECT_EQ(r.codigo, 2) << linha << "\n" << r.erro;
+        EXPECT_TRUE(r.erro.starts_with("ventaro-cli: ")) << linha << "\n" << r.erro;
+        EXPECT_EQ(r.erro.find(" is required"), std::string::npos) << r.erro;
+        EXPECT_TRUE(Arquivos().empty()) << linha;
+    }
+    EXPECT_NE(Rodar(Gerar({"--anos", "dez"})).erro.find("--anos"), std::string::npos);
+    EXPECT_NE(Rodar({"gerar", "--pluviometrica", "2045012"}).erro.find("--saida"),
+              std::string::npos);
+}
+
+TEST_F(VentaroCliTest, HelpIsPortugueseAndExitsWithZero) {
+    Resultado r = Rodar({"--help"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_NE(r.saida.find("Comandos:"), std::string::npos) << r.saida;
+    r = Rodar({"gerar", "--help"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_NE(r.saida.find("--pluviometrica COD (exigida)"), std::string::npos) << r.saida;
+    EXPECT_NE(r.saida.find("--estatisticas"), std::string::npos);
+}
+
+TEST_F(VentaroCliTest, ListsStationsOfTheDefaultDatabase) {
+    Resultado r = Rodar({"estacoes", "--pluviometricas"});
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    EXPECT_EQ(r.saida,
+              Ler(fs::path(VENTARO_SOURCE_DIR) / "tests/cli/esperado/estacoes_pluviometricas.txt"));
+    r = Rodar({"estacoes", "--climatologicas", "--procurar", "horizonte"});
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    const auto linhas = Linhas(r.saida);
+    ASSERT_EQ(linhas.size(), 2u);
+    EXPECT_TRUE(linhas[1].starts_with("83587   BELO HORIZONTE  BELO HORIZONTE  3  ")) << linhas[1];
+}
+
+TEST_F(VentaroCliTest, SearchTextIsNeverSql) {
+    for (const std::string texto : {"x\" or 1=1 --", "'; drop table EstacaoPrec; --", "%"}) {
+        const Resultado r = Rodar({"estacoes", "--pluviometricas", "--procurar", texto});
+        EXPECT_EQ(r.codigo, 0) << r.erro;
+        EXPECT_EQ(Linhas(r.saida).size(), 1u) << r.saida;
+        EXPECT_EQ(r.erro, "Nenhuma estação encontrada.\n");
+    }
+    EXPECT_EQ(Linhas(Rodar({"estacoes", "--pluviometricas"}).saida).size(), 4u);
+}
+
+}  // namespace
+}  // namespace ventaro
