@@ -78,9 +78,13 @@ std::string ProgressoTerminal::Linha() const {
 
     std::string fim = " [" + std::string(static_cast<std::size_t>(cheios), '#') +
                       std::string(static_cast<std::size_t>(kLarguraBarra - cheios), ' ') + "] ";
-    fim += std::to_string(pct) + "%";
+    // Fixed widths, so the step text does not jitter as the numbers grow.
     const int64_t anos = dia_ >= 1 ? std::min(AnosCalculados(dia_), num_anos_) : 0;
-    fim += "  " + std::to_string(anos) + " de " + std::to_string(num_anos_) + " anos";
+    const std::string total = std::to_string(num_anos_);
+    char numeros[96];
+    std::snprintf(numeros, sizeof numeros, "%3d%%  %*lld de %s anos", pct,
+                  static_cast<int>(total.size()), static_cast<long long>(anos), total.c_str());
+    fim += numeros;
 
     // The step text gives way to the bar on a narrow terminal; one column stays free so the
     // cursor never wraps.

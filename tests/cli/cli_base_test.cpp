@@ -77,11 +77,11 @@ TEST(ProgressoTerminal, LineShowsStepBarPercentageAndYearsDone) {
         p.DefinirFaixa(0, 3652);
         EXPECT_EQ(p.Linha(),
                   "Simulando a lâmina total e o tempo de pico da precipitação... "
-                  "[                        ] 0%  0 de 10 anos");
+                  "[                        ]   0%   0 de 10 anos");
         p.NotificarProgresso(1826);
         EXPECT_EQ(p.Linha(),
                   "Simulando a lâmina total e o tempo de pico da precipitação... "
-                  "[############            ] 50%  " +
+                  "[############            ]  50%   " +
                       std::to_string(AnosCalculados(1826)) + " de 10 anos");
         p.NotificarProgresso(3652);
         EXPECT_NE(p.Linha().find("[########################] 100%  10 de 10 anos"),
