@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <exception>
+#include <optional>
+
+class QWidget;
+
+namespace ventaro {
+
+// The standard dialogs and desktop services the window and its panels use. The program shows
+// the platform's dialogs (DialogosQt); the GUI tests answer them through a fake.
+class Dialogos {
+  public:
+    enum class Icone { Nenhum, Informacao, Aviso, Erro, Parar };
+
+    virtual ~Dialogos() = default;
+
+    // Save-file dialog. `filtro` uses Qt's ";;" between entries; `sufixo` is added to a name
+    // typed without one. Empty when the user cancels.
+    virtual std::optional<QString> NomeArquivoSalvar(QWidget* pai, const QString& titulo,
+                                                     const QString& filtro,
+                                                     const QString& sufixo) = 0;
+    // Open-file dialog, empty when the user cancels.
+    virtual std::optional<QString> NomeArquivoAbrir(QWidget* pai, const QString& titulo,
+                                                    const QString& filtro) = 0;
+    // Message box with one OK button. `detalhe`, when not empty, is offered behind the box's
+    // details button, so that the message itself stays short.
+    virtual void Mensagem(QWidget* pai, Icone icone, const QString& titulo, const QString& texto,
+                          const QString& detalhe = {}) = 0;
+    // Question with OK and Cancel; true for OK.
+    virtual bool Confirmar(QWidget* pai, const QString& titulo, const QString& texto) = 0;
+    // Opens a web address with the desktop's default handler; the outcome is not reported.
+    virtual void AbrirEndereco(const QUrl& endereco) = 0;
+};
+
+// The real dialogs.
+class DialogosQt : public Dialogos {
+  public:
+    std::optional<QString> NomeArquivoSalvar(QWidget* pai, const QString& titulo,
+                                             const QString& filtro, const QString& sufixo) override;
+    std::optional<QString> NomeArquivoAbrir(QWidget* pai, const QString& titulo,
+                                            const QString& filtro) override;
+    void Mensagem(QWidget* pai, Icone icone, const QString& titulo, const QString& texto,
+                  const QString& detalhe = {}) override;
+    bool Confirmar(QWidget* pai, const QString& titulo, const QString& texto) override;
+    void AbrirEndereco(const QUrl& endereco) override;
+};
+
+// Caption of every message box that has no caption of its own.
+inline constexpr char kTituloAplicacao[] = "Ventaro 2.0";
+
+// The general error report: an error no handler dealt with is shown with its own text, captioned
+// with the application title and a stop icon; the program goes on with the state it had.
+void RelatarErro(Dialogos& dialogos, QWidget* pai, const std::exception& erro);
+
+}  // namespace ventaro

@@ -1,0 +1,39 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+#include <clocale>
+#include <exception>
+
+#include "app/dialogos.h"
+#include "app/tmain_frame.h"
+
+int main(int argc, char** argv) {
+    QApplication aplicacao(argc, argv);
+    // Qt adopts the user's locale for the C library too; numbers read and written by the
+    // libraries below use "." whatever the desktop's language, so the C numeric locale is put
+    // back. The user's decimal separator reaches the series file explicitly.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Ventaro"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(ventaro::kTituloAplicacao));
+
+    // The program speaks Portuguese whatever the desktop's language: the platform's own
+    // dialogs (file dialogs, message box buttons) follow when Qt's translation is installed.
+    QTranslator traducao_qt;
+    if (traducao_qt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traducao_qt);
+    }
+
+    ventaro::DialogosQt dialogos;
+    try {
+        ventaro::TMainFrame janela(QApplication::applicationDirPath().toStdString(), dialogos);
+        janela.show();
+        return QApplication::exec();
+    } catch (const std::exception& erro) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(ventaro::kTituloAplicacao),
+                              QString::fromUtf8(erro.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,202 @@
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTextStream>
+
+#include "app/painel_calculando.h"
+#include "core/calendario.h"
+#include "janela_teste.h"
+
+namespace ventaro::teste {
+namespace {
+
+class CalculoTest : public JanelaTeste {
+  protected:
+    void Configurar(uint32_t anos, uint32_t a_partir) {
+        auto& config = janela_->Gerador().Configuracao();
+        config.NumAnos = anos;
+        config.APartir = a_partir;
+    }
+
+    static QStringList Linhas(const QString& arquivo) {
+        QFile f(arquivo);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        QStringList linhas = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
+        if (!linhas.isEmpty() && linhas.back().isEmpty()) linhas.pop_back();
+        return linhas;
+    }
+
+    void EsperaJanelaOciosa() {
+        EXPECT_FALSE(janela_->panCalculando()->isVisible());
+        EXPECT_TRUE(janela_->menuBar()->isEnabled());
+        EXPECT_FALSE(janela_->Calculando());
+        EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
+    }
+};
+
+TEST_F(CalculoTest, CompletedRunWritesTheChosenFileAndEnablesTheResults) {
+    SelecionarAmbas();
+    Configurar(2, 2000);
+    const QString arquivo = Caminho(QStringLiteral("serie.txt"));
+    dialogos_.respostas_salvar.push_back(arquivo);
+
+    QSignalSpy fim(janela_.get(), &TMainFrame::calculoTerminado);
+    Item("mmiCalcular")->trigger();
+    // The panel is up, with the run's size, while the worker runs.
+    auto* painel = janela_->panCalculando();
+    EXPECT_TRUE(painel->isVisible());
+    EXPECT_EQ(janela_->Status(), QStringLiteral("Calcular"));
+    EXPECT_EQ(painel->prbCalculando()->maximum(), DiasNoPeriodo(2000, 2));
+    EXPECT_EQ(painel->lblNumTotalDeAnos()->text(), QStringLiteral("2"));
+    EXPECT_FALSE(janela_->menuBar()->isEnabled());
+    ASSERT_TRUE(fim.count() > 0 || fim.wait(120000));
+
+    EsperaJanelaOciosa();
+    ASSERT_EQ(dialogos_.pedidos_salvar.size(), 1u);
+    EXPECT_EQ(dialogos_.pedidos_salvar[0].titulo, QStringLiteral("Salvar série sintética"));
+    EXPECT_EQ(dialogos_.pedidos_salvar[0].filtro,
+              QStringLiteral("Arquivos TXT (*.txt);;Todos os Arquivos (*.*)"));
+    EXPECT_EQ(dialogos_.pedidos_salvar[0].sufixo, QStringLiteral("txt"));
+    const QStringList linhas = Linhas(arquivo);
+    ASSERT_EQ(linhas.size(), 11 + 731);
+    EXPECT_TRUE(linhas[1].contains(QStringLiteral("CANDEIAS")));
+    EXPECT_TRUE(linhas[11 + 59].startsWith(QStringLiteral("29/02/2000")));
+
+    EXPECT_TRUE(Item("mmiVisualizarResultados")->isEnabled());
+    EXPECT_TRUE(Item("mmiSalvarResultados")->isEnabled());
+    EXPECT_FALSE(janela_->EstatisticasAtualizadas());
+    EXPECT_EQ(janela_->Clima().NumDias, 731);
+
+    // The statistics follow the series that was run even when the settings changed since.
+    Configurar(50, 1);
+    janela_->mmiVisualizarResultadosClick();
+    EXPECT_TRUE(janela_->EstatisticasAtualizadas());
+    EXPECT_EQ(janela_->Status(), QStringLiteral("Visualizar resultados"));
+
+    // "Salvar Resultados" writes the same series again.
+    const QString outro = Caminho(QStringLiteral("outra.txt"));
+    dialogos_.respostas_salvar.push_back(outro);
+    Item("mmiSalvarResultados")->trigger();
+    EXPECT_EQ(Linhas(outro), linhas);
+    EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
+}
+
+TEST_F(CalculoTest, CancelledRunWritesNothingAndDisablesTheResults) {
+    SelecionarAmbas();
+    Configurar(1, 2000);
+    dialogos_.respostas_salvar.push_back(Caminho(QStringLiteral("primeira.txt")));
+    Calcular();
+    ASSERT_TRUE(Item("mmiSalvarResultados")->isEnabled());
+
+    Configurar(300, 1);
+    QSignalSpy fim(janela_.get(), &TMainFrame::calculoTerminado);
+    Item("mmiCalcular")->trigger();
+    Capturar("07_calculando");
+    QTest::mouseClick(janela_->panCalculando()->btnCancelar(), Qt::LeftButton);
+    ASSERT_TRUE(fim.count() > 0 || fim.wait(120000));
+
+    EsperaJanelaOciosa();
+    EXPECT_EQ(dialogos_.pedidos_salvar.size(), 1u);
+    EXPECT_FALSE(Item("mmiVisualizarResultados")->isEnabled());
+    EXPECT_FALSE(Item("mmiSalvarResultados")->isEnabled());
+    EXPECT_FALSE(janela_->EstatisticasAtualizadas());
+    EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
+    EXPECT_TRUE(dialogos_.mensagens.empty());
+}
+
+TEST_F(CalculoTest, ProgressReachesThePanelThrottled) {
+    SelecionarAmbas();
+    Configurar(200, 1);
+    dialogos_.respostas_salvar.push_back(std::nullopt);
+    auto* barra = janela_->panCalculando()->prbCalculando();
+    QSignalSpy posicoes(barra, &QProgressBar::valueChanged);
+    Calcular();
+
+    // The bar moved, the years-done count followed it, and a run of 73 000 days reached the
+    // window as a handful of updates rather than one per day.
+    ASSERT_FALSE(posicoes.isEmpty());
+    int maior = 0;
+    for (const auto& argumentos : posicoes) maior = std::max(maior, argumentos[0].toInt());
+    EXPECT_GT(maior, 0);
+    EXPECT_LT(posicoes.size(), 2000);
+    EXPECT_EQ(janela_->panCalculando()->lblAnosCalculados()->text(),
+              QString::number(AnosCalculados(barra->value())));
+    EsperaJanelaOciosa();
+}
+
+TEST_F(CalculoTest, CancellingTheSaveDialogStillEnablesTheResults) {
+    SelecionarAmbas();
+    Configurar(1, 2001);
+    dialogos_.respostas_salvar.push_back(std::nullopt);
+    Calcular();
+    EsperaJanelaOciosa();
+    EXPECT_EQ(dialogos_.pedidos_salvar.size(), 1u);
+    EXPECT_TRUE(Item("mmiVisualizarResultados")->isEnabled());
+    EXPECT_TRUE(Item("mmiSalvarResultados")->isEnabled());
+    EXPECT_TRUE(QDir(pasta_.path()).entryList({QStringLiteral("*.txt")}).isEmpty());
+}
+
+TEST_F(CalculoTest, FailedSaveIsReportedAndTheNewSeriesStaysUsable) {
+    SelecionarAmbas();
+    Configurar(1, 2001);
+    dialogos_.respostas_salvar.push_back(Caminho(QStringLiteral("primeira.txt")));
+    Calcular();
+    janela_->mmiVisualizarResultadosClick();
+    ASSERT_TRUE(janela_->EstatisticasAtualizadas());
+
+    Configurar(2, 2001);
+    dialogos_.respostas_salvar.push_back(Caminho(QStringLiteral("nao/existe/serie.txt")));
+    Calcular();
+    EsperaJanelaOciosa();
+    ASSERT_EQ(dialogos_.mensagens.size(), 1u);
+    EXPECT_EQ(dialogos_.mensagens[0].titulo, QStringLiteral("Ventaro 2.0"));
+    EXPECT_EQ(dialogos_.mensagens[0].icone, Dialogos::Icone::Parar);
+    EXPECT_FALSE(dialogos_.mensagens[0].texto.isEmpty());
+    // The statistics of the first series must not pass for those of the second.
+    EXPECT_FALSE(janela_->EstatisticasAtualizadas());
+    EXPECT_TRUE(Item("mmiSalvarResultados")->isEnabled());
+    EXPECT_EQ(janela_->Clima().NumDias, 730);
+}
+
+TEST_F(CalculoTest, GeneratorErrorIsReportedAndLeavesTheWindowWhole) {
+    // Storm-duration shapes below 1 make the duration law undefined in region 3.
+    AlterarBanco(
+        "update ParamRegiao set Classe0 = 0.5, Classe1 = 0.5, Classe2 = 0.5, Classe3 = 0.5, "
+        "Classe4 = 0.5, Classe5 = 0.5, Classe6 = 0.5, Classe7 = 0.5, Classe8 = 0.5, "
+        "Classe9 = 0.5, Classe10 = 0.5, Classe11 = 0.5 where CodRegiao = 3 and "
+        "TipoParametro = 1");
+    SelecionarEstacao("mmiEstacaoPluviometrica", "2045012");
+    Configurar(1, 2000);
+    Calcular();
+    EsperaJanelaOciosa();
+    ASSERT_EQ(dialogos_.mensagens.size(), 1u);
+    EXPECT_EQ(dialogos_.mensagens[0].titulo, QStringLiteral("Ventaro 2.0"));
+    EXPECT_EQ(dialogos_.mensagens[0].icone, Dialogos::Icone::Parar);
+    EXPECT_FALSE(dialogos_.mensagens[0].texto.isEmpty());
+    EXPECT_TRUE(dialogos_.pedidos_salvar.empty());
+    EXPECT_FALSE(Item("mmiVisualizarResultados")->isEnabled());
+    EXPECT_FALSE(Item("mmiSalvarResultados")->isEnabled());
+    EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
+}
+
+TEST_F(CalculoTest, ProgressPanelCountsYearsAndCoversLongRuns) {
+    PainelCalculando painel;
+    painel.DefinirFaixa(0, 36525);
+    painel.DefinirPosicao(366);
+    EXPECT_EQ(painel.prbCalculando()->maximum(), 36525);
+    EXPECT_EQ(painel.prbCalculando()->value(), 366);
+    EXPECT_EQ(painel.lblAnosCalculados()->text(), QStringLiteral("1"));
+    painel.DefinirPosicao(367);
+    EXPECT_EQ(painel.lblAnosCalculados()->text(), QStringLiteral("2"));
+
+    // Billions of days still fill the bar in proportion.
+    const int64_t dias = DiasNoPeriodo(1, 4'000'000'000LL);
+    painel.DefinirFaixa(0, dias);
+    painel.DefinirPosicao(dias / 2);
+    const double fracao = static_cast<double>(painel.prbCalculando()->value()) /
+                          static_cast<double>(painel.prbCalculando()->maximum());
+    EXPECT_NEAR(fracao, 0.5, 1e-6);
+}
+
+}  // namespace
+}  // namespace ventaro::teste
