@@ -1,0 +1,56 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "import/dados_clima.h"
+#include "import/estimativa_clima.h"
+#include "import/formato_arquivo.h"
+#include "stations/gravacao_estacao.h"
+
+namespace ventaro {
+
+// A climatological station's daily record read from any INMET source, with the rule on the
+// number of valid years it must meet.
+struct LeituraInmet {
+    RegistroClima Registro;
+    FormatoArquivo Formato = FormatoArquivo::InmetTexto;
+    // Files need 5 valid years of every calendar month, an Access database 1.
+    int MinimoAnos = 5;
+    bool DadosSuficientes() const { return Registro.NumAnos() >= MinimoAnos; }
+    // "O arquivo selecionado ..." or "A estação selecionada não possui dados suficientes."
+    std::string MensagemDadosInsuficientes() const;
+};
+
+// Station codes of an INMET Access database (its Clima table).
+std::vector<std::string> EstacoesInmetMdb(const std::filesystem::path& arquivo);
+
+// Reads an INMET text file, a BDMEP export (current or old) or, with `estacao`, one station of
+// an INMET Access database. The format is told from the content; an Access database without
+// `estacao`, or a file in an ANA format, fails with a message naming the file. Radiation is
+// computed at the file's latitude when it gives one, otherwise at 22.9 S until the station's
+// own is known (EstimarEstacaoClima).
+LeituraInmet LerArquivoInmet(const std::filesystem::path& arquivo,
+                             const std::optional<std::string>& estacao = std::nullopt);
+
+// The station's parameters with radiation at the station's own latitude.
+ParametrosClima EstimarEstacaoClima(RegistroClima& registro, double latitude);
+
+// The identity panel's fields as typed.
+struct TextoIdentidade {
+    std::string Codigo, Regiao, Nome, Municipio, Latitude, Longitude, Altitude;
+};
+
+// Validates in the panel's order: a code of exactly 5 digits ("Código inválido para estação"),
+// a region from 1 to 7 ("Valor inválido para região"), three real numbers ("Os valores para
+// latitude, longitude e altitude devem ser números reais."). Returns the identity or the
+// message of the first failure.
+std::variant<IdentidadeEstacao, std::string> ValidarIdentidadeClima(const TextoIdentidade& texto);
+
+// The fields the identity panel starts with: what the file says about its station.
+TextoIdentidade IdentidadeDoArquivo(const IdentidadeArquivo& identidade);
+
+}  // namespace ventaro
