@@ -9,11 +9,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QThread>
 #include <QUrl>
+#include <new>
+#include <stdexcept>
 
 #include "app/dialogos.h"
 #include "app/painel_calculando.h"
@@ -56,6 +59,17 @@ char SeparadorDecimal() {
 QString ParteLongaDaDica(const QString& dica) {
     const qsizetype barra = dica.indexOf(u'|');
     return barra < 0 ? dica : dica.mid(barra + 1);
+}
+
+QString TextoErroCalculo(const std::exception& erro, uint32_t num_anos) {
+    if (dynamic_cast<const ErroVentaro*>(&erro) != nullptr) return QString::fromUtf8(erro.what());
+    if (dynamic_cast<const std::bad_alloc*>(&erro) != nullptr ||
+        dynamic_cast<const std::length_error*>(&erro) != nullptr) {
+        return QStringLiteral("Memória insuficiente para gerar uma série de %1 anos.")
+            .arg(num_anos);
+    }
+    return QStringLiteral("Erro ao gerar a série sintética: %1")
+        .arg(QString::fromUtf8(erro.what()));
 }
 
 TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget* pai)
@@ -379,6 +393,7 @@ void TMainFrame::mmiCalcularClick() {
         QStringLiteral("Simulando a lâmina total e o tempo de pico da precipitação..."));
     pan_calculando_->show();
     pan_calculando_->raise();
+    pan_calculando_->btnCancelar()->setFocus();
     // While the worker reads the stations and the settings nothing may change them: the menus
     // wait, the "Cancelar" button stays live.
     menuBar()->setEnabled(false);
@@ -417,7 +432,8 @@ void TMainFrame::FimDoCalculo() {
         try {
             std::rethrow_exception(std::exchange(erro_calculo_, nullptr));
         } catch (const std::exception& erro) {
-            RelatarErro(dialogos_, this, erro);
+            dialogos_.Mensagem(this, Dialogos::Icone::Parar, QString::fromUtf8(kTituloAplicacao),
+                               TextoErroCalculo(erro, config_em_calculo_.NumAnos));
         }
         emit calculoTerminado();
         return;

@@ -32,6 +32,10 @@ class TfrmSelecionarEstacao;
 // The long part of a hint "short|long", or the whole hint when it has no separator.
 QString ParteLongaDaDica(const QString& dica);
 
+// The message of an error that stopped a run. The generator's own errors speak Portuguese
+// already; the library's (memory exhausted by a very long series) are put into words here.
+QString TextoErroCalculo(const std::exception& erro, uint32_t num_anos);
+
 // The application's only window: menus, status bar, splash, the embedded panels (one shown at
 // a time) and the progress panel of a run. It owns the objects every panel shares.
 class TMainFrame : public QMainWindow {

@@ -5,6 +5,7 @@
 
 #include "app/painel_calculando.h"
 #include "core/calendario.h"
+#include "core/erro.h"
 #include "janela_teste.h"
 
 namespace ventaro::teste {
@@ -177,6 +178,24 @@ TEST_F(CalculoTest, GeneratorErrorIsReportedAndLeavesTheWindowWhole) {
     EXPECT_FALSE(Item("mmiVisualizarResultados")->isEnabled());
     EXPECT_FALSE(Item("mmiSalvarResultados")->isEnabled());
     EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
+}
+
+TEST_F(CalculoTest, ClosingTheWindowDuringARunStopsTheWorker) {
+    SelecionarAmbas();
+    Configurar(300, 1);
+    Item("mmiCalcular")->trigger();
+    ASSERT_TRUE(janela_->Calculando());
+    janela_.reset();
+    EXPECT_TRUE(dialogos_.pedidos_salvar.empty());
+}
+
+TEST(TextoErroCalculo, PutsLibraryErrorsIntoPortuguese) {
+    EXPECT_EQ(TextoErroCalculo(ErroVentaro("Lei inválida no mês 3."), 10),
+              QStringLiteral("Lei inválida no mês 3."));
+    EXPECT_EQ(TextoErroCalculo(std::bad_alloc(), 4000000000u),
+              QStringLiteral("Memória insuficiente para gerar uma série de 4000000000 anos."));
+    EXPECT_TRUE(TextoErroCalculo(std::runtime_error("x"), 1)
+                    .startsWith(QStringLiteral("Erro ao gerar a série sintética")));
 }
 
 TEST_F(CalculoTest, ProgressPanelCountsYearsAndCoversLongRuns) {
