@@ -149,8 +149,9 @@ class TabelaInversao {
         while (!Atingido(F_.size() - 1, u)) Estender();
     }
 
-    // Steps walked so far.
+    // Steps walked so far, and the area at the end of each (F_0 = 0 first).
     std::size_t Passos() const { return F_.size() - 1; }
+    const std::vector<double>& Areas() const { return F_; }
 
   private:
     static constexpr std::size_t kGuias = 1024;

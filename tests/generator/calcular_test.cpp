@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/erro.h"
+#include "generator/tcalcular_serie_sintetica.h"
+#include "support/dados_exemplo.h"
+
+namespace ventaro {
+namespace {
+
+void SimularTudo(TCalcularSerieSintetica& gerador, uint32_t anos, uint32_t a_partir = 1989) {
+    auto& c = gerador.Configuracao();
+    c.NumAnos = anos;
+    c.APartir = a_partir;
+    c.Correcao = true;
+    c.SimularPrec = c.SimularTMax = c.SimularTMin = c.SimularRad = true;
+    c.SimularVVento = c.SimularUmid = true;
+}
+
+std::vector<const std::vector<double>*> Arrays(const TClima& c) {
+    return {&c.Prec,   &c.Dur,  &c.Ti,   &c.Ii,     &c.ParamA, &c.ParamB, &c.ParamC,
+            &c.ParamD, &c.KEf,  &c.KEwm, &c.KE25f,  &c.KE25wm, &c.EI30f,  &c.EI30wm,
+            &c.TMax,   &c.TMin, &c.Rad,  &c.VVento, &c.Umid};
+}
+
+// Byte equality of every array of two stores.
+::testing::AssertionResult MesmosBytes(const TClima& a, const TClima& b) {
+    if (a.NumDias != b.NumDias) return ::testing::AssertionFailure() << "NumDias differs";
+    const auto va = Arrays(a);
+    const auto vb = Arrays(b);
+    for (std::size_t i = 0; i < va.size(); ++i) {
+        if (va[i]->size() != vb[i]->size() ||
+            std::memcmp(va[i]->data(), vb[i]->data(), va[i]->size() * sizeof(double)) != 0) {
+            for (std::size_t d = 0; d < va[i]->size(); ++d) {
+                if (std::memcmp(&(*va[i])[d], &(*vb[i])[d], sizeof(double)) != 0) {
+                    return ::testing::AssertionFailure()
+                           << "array " << i << " differs at day " << d << ": " << (*va[i])[d]
+                           << " vs " << (*vb[i])[d];
+                }
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(Calcular, TableInversionGivesThePlainScanSeriesBitForBit) {
+    for (uint32_t semente : {1u, 2u, 3u}) {
+        const TDados dados = teste::DadosVariados(semente);
+        for (ModoCalculo modo : {ModoCalculo::Normal, ModoCalculo::Erosividade}) {
+            TCalcularSerieSintetica rapido;
+            SimularTudo(rapido, 4);
+            TCalcularSerieSintetica direto;
+            SimularTudo(direto, 4);
+            direto.DefinirMetodoInversao(MetodoInversao::Direta);
+            const TClima a = rapido.Calcular(dados, modo);
+            const TClima b = direto.Calcular(dados, modo);
+            ASSERT_TRUE(MesmosBytes(a, b)) << "semente " << semente;
+        }
+    }
+}
+
+TEST(Calcular, TwoRunsGiveTheSameSeries) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 20);
+    const TDados dados = teste::DadosExemplo();
+    const TClima a = gerador.Calcular(dados);
+    const TClima b = gerador.Calcular(dados);
+    EXPECT_TRUE(MesmosBytes(a, b));
+}
+
+TEST(Calcular, StoreCoversTheCalendarDays) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 1, 2000);
+    TDados dados = teste::DadosExemplo();
+    // February always wet, March always dry: 29 February is wet and 1 March dry.
+    dados.PCC[2] = dados.PCS[2] = 1.0;
+    dados.PCC[3] = dados.PCS[3] = 0.0;
+    const TClima c = gerador.Calcular(dados);
+    ASSERT_EQ(c.NumDias, 366);
+    EXPECT_EQ(c.DataInicial, (Data{2000, 1, 1}));
+    EXPECT_EQ(c.MesDoDia(60), 2);
+    EXPECT_GT(c.Prec[60], 0.0);
+    EXPECT_EQ(c.Prec[61], 0.0);
+    for (int64_t d = 32; d <= 60; ++d) EXPECT_GE(c.Prec[d], 0.2) << d;
+    for (int64_t d = 61; d <= 91; ++d) EXPECT_EQ(c.Prec[d], 0.0) << d;
+
+    SimularTudo(gerador, 10, 1989);
+    EXPECT_EQ(gerador.Calcular(dados).NumDias, 3652);
+}
+
+TEST(Calcular, NoYearsGiveNoDays) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 0);
+    const TClima c = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    EXPECT_EQ(c.NumDias, 0);
+    EXPECT_EQ(c.Prec.size(), 1u);
+    EXPECT_EQ(c.Prec[0], 0.0);
+}
+
+TEST(Calcular, DryDaysHoldNoStormAndSimulatedRangesHold) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 30);
+    const TClima c = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    int molhados = 0;
+    for (int64_t d = 0; d <= c.NumDias; ++d) {
+        if (c.Prec[d] == 0) {
+            for (const auto* v : Arrays(c)) {
+                if (v == &c.TMax) break;
+                ASSERT_EQ((*v)[d], 0.0) << d;
+            }
+            continue;
+        }
+        ++molhados;
+        ASSERT_GE(c.Prec[d], 0.2);
+        ASSERT_GE(c.Dur[d], 0.2);
+        ASSERT_LE(c.Dur[d], 24.0);
+        ASSERT_GE(c.Ti[d], 0.001);
+        ASSERT_LE(c.Ti[d], 0.99);
+        ASSERT_GE(c.Ii[d], 0.2);
+        ASSERT_GE(c.VVento[d], 0.1);
+        ASSERT_GE(c.Rad[d], 0.0);
+    }
+    EXPECT_GT(molhados, 3000);
+}
+
+TEST(Calcular, ProbabilitiesOfOneAndZeroGiveAllWetAndAllDry) {
+    TCalcularSerieSintetica gerador;
+    gerador.Configuracao().NumAnos = 3;
+    gerador.Configuracao().Correcao = false;
+    TDados dados = teste::DadosExemplo();
+    dados.PCC[1] = dados.PCS[1] = 1.0;
+    dados.PCC[7] = dados.PCS[7] = 0.0;
+    // A wet month whose mean depth is below the floor.
+    dados.XPrec[1] = 0.05;
+    dados.SkewPrec[1] = 0.0;
+    const TClima c = gerador.Calcular(dados);
+    for (int64_t d = 1; d <= c.NumDias; ++d) {
+        if (c.MesDoDia(d) == 1) {
+            ASSERT_EQ(c.Prec[d], 0.2) << d;
+        } else if (c.MesDoDia(d) == 7) {
+            ASSERT_EQ(c.Prec[d], 0.0) << d;
+        }
+    }
+}
+
+TEST(Calcular, ZeroSkewnessGivesTheMeanDepthAndKeepsTheStream) {
+    TCalcularSerieSintetica gerador;
+    gerador.Configuracao().NumAnos = 5;
+    gerador.Configuracao().Correcao = false;
+    TDados dados = teste::DadosExemplo();
+    const TClima com = gerador.Calcular(dados);
+    dados.SkewPrec[4] = 0.0;
+    const TClima sem = gerador.Calcular(dados);
+    int dias_abril = 0;
+    for (int64_t d = 1; d <= com.NumDias; ++d) {
+        // The wet/dry sequence and the times to peak follow the same draws.
+        ASSERT_EQ(com.Prec[d] > 0, sem.Prec[d] > 0) << d;
+        if (sem.MesDoDia(d) == 4 && sem.Prec[d] > 0) {
+            ++dias_abril;
+            ASSERT_EQ(sem.Prec[d], dados.XPrec[4]);
+        } else {
+            ASSERT_EQ(com.Ti[d], sem.Ti[d]) << d;
+        }
+    }
+    EXPECT_GT(dias_abril, 10);
+}
+
+TEST(Calcular, PeakIntensityFallsBackToElevenTenthsOfTheMean) {
+    TCalcularSerieSintetica gerador;
+    gerador.Configuracao().NumAnos = 2;
+    gerador.Configuracao().SimularPrec = true;
+    gerador.Configuracao().Correcao = false;
+    TDados dados = teste::DadosExemplo();
+    // Peak-intensity laws far below any storm's mean intensity: every attempt is rejected.
+    for (int m = 1; m <= 12; ++m) {
+        for (auto& b : dados.BetaIi[m]) b = 0.001;
+    }
+    const TClima c = gerador.Calcular(dados);
+    for (int64_t d = 1; d <= c.NumDias; ++d) {
+        if (c.Prec[d] > 0) {
+            ASSERT_EQ(c.Ii[d], 1.1 * (c.Prec[d] / c.Dur[d])) << d;
+        }
+    }
+}
+
+std::string MensagemDoErro(const TDados& dados) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 5);
+    try {
+        gerador.Calcular(dados);
+    } catch (const ErroVentaro& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(Calcular, InvalidStormLawStopsTheRunWithOneMessage) {
+    TDados dados = teste::DadosExemplo();
+    for (auto& a : dados.AlfaDur[3]) a = 0.5;
+    std::string msg = MensagemDoErro(dados);
+    EXPECT_NE(msg.find("duração"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("mês 3"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("classe de lâmina"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("AlfaDur = 0.5"), std::string::npos) << msg;
+
+    dados = teste::DadosExemplo();
+    for (auto& b : dados.BetaIi[11]) b = 0.0;
+    msg = MensagemDoErro(dados);
+    EXPECT_NE(msg.find("intensidade de pico"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("mês 11"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("BetaIi = 0"), std::string::npos) << msg;
+
+    // A constant that overflows.
+    dados = teste::DadosExemplo();
+    for (auto& a : dados.AlfaIi[1]) a = 200.0;
+    msg = MensagemDoErro(dados);
+    EXPECT_NE(msg.find("mês 1,"), std::string::npos) << msg;
+    EXPECT_NE(msg.find("não é finita"), std::string::npos) << msg;
+
+    // A law no storm needs is not checked.
+    dados = teste::DadosExemplo();
+    dados.AlfaDur[7][11] = 0.0;
+    dados.SPrec[7] = 0.0;
+    dados.SkewPrec[7] = 0.0;
+    EXPECT_EQ(MensagemDoErro(dados), "");
+}
+
+class Registro : public Progresso {
+  public:
+    explicit Registro(TCalcularSerieSintetica* cancelar_em = nullptr, int64_t dia = 0)
+        : gerador_(cancelar_em), dia_(dia) {}
+    void DefinirPasso(std::string_view texto) override { passos.emplace_back(texto); }
+    void DefinirFaixa(int64_t, int64_t) override {}
+    void NotificarProgresso(int64_t dia) override {
+        ++notificacoes;
+        if (gerador_ != nullptr && dia == dia_) gerador_->Cancelar();
+    }
+    std::vector<std::string> passos;
+    int64_t notificacoes = 0;
+
+  private:
+    TCalcularSerieSintetica* gerador_;
+    int64_t dia_;
+};
+
+TEST(Calcular, ReportsItsStepsInOrder) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 2);
+    Registro registro;
+    gerador.DefinirProgresso(&registro);
+    const TClima c = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    const std::vector<std::string> esperados = {
+        "Simulando a lâmina total e o tempo de pico da precipitação...",
+        "Simulando os dados de duração da precipitação...",
+        "Simulando os dados de intensidade da precipitação...",
+        "Calculando as erosividades da chuva...", "Simulando os dados climatológicos..."};
+    EXPECT_EQ(registro.passos, esperados);
+    // About once per day in each pass that reports.
+    EXPECT_LE(registro.notificacoes, 4 * c.NumDias + 4);
+    EXPECT_GE(registro.notificacoes, c.NumDias);
+    EXPECT_FALSE(gerador.Cancelado());
+}
+
+TEST(Calcular, CancelDuringThePrecipitationPassLeavesLaterDaysEmpty) {
+    TCalcularSerieSintetica gerador;
+    SimularTudo(gerador, 3);
+    // Notified with 400 after day 399: day 400 sees the cancel.
+    Registro registro(&gerador, 400);
+    gerador.DefinirProgresso(&registro);
+    const TClima c = gerador.Calcular(teste::DadosExemplo());
+    EXPECT_TRUE(gerador.Cancelado());
+    int molhados = 0;
+    for (int64_t d = 1; d < 400; ++d) molhados += c.Prec[d] > 0 ? 1 : 0;
+    EXPECT_GT(molhados, 50);
+    for (int64_t d = 1; d <= c.NumDias; ++d) {
+        for (const auto* v : Arrays(c)) {
+            if (d >= 400 || (v != &c.Prec && v != &c.Ti)) {
+                ASSERT_EQ((*v)[d], 0.0) << d;
+            }
+        }
+    }
+    // The next run starts afresh.
+    gerador.DefinirProgresso(nullptr);
+    EXPECT_GT(gerador.Calcular(teste::DadosExemplo()).Prec[500] + 1.0, 0.0);
+    EXPECT_FALSE(gerador.Cancelado());
+}
+
+}  // namespace
+}  // namespace ventaro

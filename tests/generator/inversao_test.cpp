@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "generator/amostragem.h"
+#include "generator/fluxo_aleatorio.h"
+#include "generator/inversao.h"
+#include "generator/passo_tempestade.h"
+#include "generator/passo_umidade.h"
+
+namespace ventaro {
+namespace {
+
+bool MesmoDouble(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+DensidadeGama Gamma(double alfa, double beta) {
+    return PrepararDensidadeGama(LeiTempestade::Duracao, 1, 0, alfa, beta);
+}
+
+// Draws in the order a run would make them (so the table grows and is searched in turn), plus
+// the extremes of the stream.
+std::vector<double> Sorteios(int quantos) {
+    FluxoAleatorio fluxo;
+    std::vector<double> u;
+    for (int i = 0; i < quantos; ++i) u.push_back(fluxo.Uniform());
+    u.push_back(1.0 / 4294967296.0);
+    u.push_back(4294967295.0 / 4294967296.0);
+    u.push_back(0.5);
+    u.push_back(0.0);
+    return u;
+}
+
+template <typename Densidade>
+void ExpectTabelaIgualVarredura(const Densidade& f, LimiteInversao limite, double h,
+                                const std::vector<double>& sorteios) {
+    GradeInversao grade(h);
+    TabelaInversao<Densidade> tabela(f, limite, grade);
+    for (double u : sorteios) {
+        const double direto = InverterDireto(f, h, limite, u);
+        const double rapido = tabela.Inverter(u);
+        ASSERT_TRUE(MesmoDouble(direto, rapido))
+            << "u = " << u << ": " << direto << " vs " << rapido;
+    }
+}
+
+TEST(TabelaInversao, EqualsThePlainScanForStormLaws) {
+    const std::vector<double> u = Sorteios(60);
+    // Shapes from exactly 1 (pow(0, 0) = 1 at the start) to long tails that reach the limits.
+    for (double alfa : {1.0, 1.37, 2.0, 3.5}) {
+        for (double beta : {0.4, 2.5, 9.0}) {
+            ExpectTabelaIgualVarredura(Gamma(alfa, beta), LimiteInversao::Duracao, kPassoDuracao,
+                                       u);
+            ExpectTabelaIgualVarredura(Gamma(alfa, beta * 4.0), LimiteInversao::Intensidade,
+                                       kPassoIntensidade, u);
+        }
+    }
+}
+
+TEST(TabelaInversao, EqualsThePlainScanWhereTheAreaOverflowsOrIsNaN) {
+    // Shape 171: the constant is still finite, but x^170 overflows beyond x ~ 65, giving an
+    // infinite density, an infinite area, and NaN once e^(-x/beta) underflows as well.
+    const DensidadeGama f = Gamma(171.0, 1.0);
+    const double F_inf = f(70.0);
+    ASSERT_TRUE(std::isinf(F_inf));
+    std::vector<double> u = Sorteios(40);
+    u.push_back(0.999999);
+    ExpectTabelaIgualVarredura(f, LimiteInversao::Intensidade, kPassoIntensidade, u);
+    // Shape 170.5 with scale 0.08: Gama's polynomial overstates the constant, so the area
+    // stops short of 1; beyond x ~ 60 the density underflows to 0, and once x^169.5 overflows
+    // it is inf * 0 = NaN, which ends the walk.
+    const DensidadeGama g = Gamma(170.5, 0.08);
+    const double x_nan = InverterDireto(g, kPassoIntensidade, LimiteInversao::Intensidade, 0.99999);
+    ASSERT_TRUE(std::isnan(g(x_nan)));
+    ExpectTabelaIgualVarredura(g, LimiteInversao::Intensidade, kPassoIntensidade, u);
+    // A tiny scale makes the area jump to +inf in one step.
+    ExpectTabelaIgualVarredura(Gamma(1.0, 1e-300), LimiteInversao::Duracao, kPassoDuracao, u);
+}
+
+TEST(TabelaInversao, EqualsThePlainScanForHumidityLaws) {
+    const std::vector<double> u = Sorteios(300);
+    // Non-integer b - 1 gives NaN beyond x = 1; whole b - 1 (b = 1, b = 3) does not.
+    for (ParBeta par : {ParBeta{13.4222, 3.3556}, ParBeta{2.0, 1.0}, ParBeta{1.0, 3.0},
+                        ParBeta{40.0, 9.5}, ParBeta{1.0, 1.0}}) {
+        const auto f = DensidadeBetaValida(par);
+        ASSERT_TRUE(f.has_value());
+        ExpectTabelaIgualVarredura(*f, LimiteInversao::Umidade, kPassoUmidade, u);
+    }
+}
+
+TEST(TabelaInversao, WalksOnlyAsFarAsTheLargestDraw) {
+    const DensidadeGama f = Gamma(2.0, 2.5);
+    GradeInversao grade(kPassoDuracao);
+    TabelaInversao<DensidadeGama> tabela(f, LimiteInversao::Duracao, grade);
+    const double x = tabela.Inverter(0.5);
+    const std::size_t passos = tabela.Passos();
+    EXPECT_EQ(static_cast<double>(passos), std::round(x / kPassoDuracao));
+    tabela.Inverter(0.2);
+    tabela.Inverter(0.49);
+    EXPECT_EQ(tabela.Passos(), passos);
+    tabela.Inverter(0.9);
+    EXPECT_GT(tabela.Passos(), passos);
+    // A draw the area never reaches stops at the limit, and the table with it.
+    EXPECT_EQ(
+        tabela.Inverter(4294967295.0 / 4294967296.0),
+        InverterDireto(f, kPassoDuracao, LimiteInversao::Duracao, 4294967295.0 / 4294967296.0));
+}
+
+TEST(TabelaInversao, DrawEqualToAnAreaStopsAtThatStep) {
+    const DensidadeGama f = Gamma(1.6, 3.0);
+    GradeInversao grade(kPassoDuracao);
+    TabelaInversao<DensidadeGama> tabela(f, LimiteInversao::Duracao, grade);
+    tabela.Inverter(0.999);
+    const std::vector<double> F = tabela.Areas();
+    for (std::size_t k : {std::size_t{1}, std::size_t{2}, std::size_t{17}, std::size_t{400},
+                          std::size_t{3001}, F.size() - 2}) {
+        for (double u : {F[k], std::nextafter(F[k], 0.0), std::nextafter(F[k], 2.0)}) {
+            const double direto = InverterDireto(f, kPassoDuracao, LimiteInversao::Duracao, u);
+            ASSERT_TRUE(MesmoDouble(tabela.Inverter(u), direto)) << k << " " << u;
+        }
+        ASSERT_EQ(tabela.Inverter(F[k]), grade.X(k)) << k;
+    }
+}
+
+TEST(MomentosBeta, HumidityExample) {
+    const ParBeta p = MomentosBeta(0.8, 0.1, 10);
+    EXPECT_NEAR(0.1 * 0.1 * 9.0 / 10.0 + 0.8 * 0.8, 0.649, 1e-15);
+    EXPECT_NEAR(p.a, 13.4222, 5e-5);
+    EXPECT_NEAR(p.b, 3.3556, 5e-5);
+    const ParBeta vazio = MomentosBeta(0.8, 0.1, 0);
+    EXPECT_EQ(vazio.a, 0.0);
+    EXPECT_EQ(vazio.b, 0.0);
+    EXPECT_TRUE(std::isnan(MomentosBeta(0.8, 0.0, 10).a));
+    EXPECT_FALSE(DensidadeBetaValida(vazio).has_value());
+    EXPECT_FALSE(DensidadeBetaValida(MomentosBeta(0.8, 0.0, 10)).has_value());
+    // Shapes so large that their gamma functions overflow.
+    EXPECT_FALSE(DensidadeBetaValida(MomentosBeta(0.5, 1e-5, 100)).has_value());
+}
+
+}  // namespace
+}  // namespace ventaro
