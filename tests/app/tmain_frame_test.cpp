@@ -2,6 +2,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableView>
 
 #include "app/painel_calculando.h"
 #include "app/splash.h"
@@ -98,6 +99,16 @@ TEST_F(TMainFrameTest, RegisteredPanelIsShownByItsMenuItem) {
     EXPECT_TRUE(painel->isVisible());
     EXPECT_FALSE(janela_->frmConfiguracoes1()->isVisible());
     EXPECT_EQ(exibido, 1);
+}
+
+TEST_F(TMainFrameTest, PanelsGrowWithTheWindow) {
+    janela_->resize(1000, 700);
+    Item("mmiEstacaoPluviometrica")->trigger();
+    QApplication::processEvents();
+    auto* grade = janela_->frmSelecionarEstacao1()->sgEstacoesDados();
+    EXPECT_GT(grade->width(), 900);
+    EXPECT_GT(grade->height(), 500);
+    Capturar("09_janela_ampliada");
 }
 
 TEST_F(TMainFrameTest, UnreadableDatabaseIsReportedWithItsText) {

@@ -156,7 +156,8 @@ void TfrmSelecionarEstacao::AjustarColunas() {
         if (cabecalho->sectionSize(coluna) < minimo) cabecalho->resizeSection(coluna, minimo);
         total += cabecalho->sectionSize(coluna);
     }
-    const int sobra = sg_estacoes_->viewport()->width() - total;
+    // A pixel short of the viewport, so that rounding never calls up the scroll bar.
+    const int sobra = sg_estacoes_->viewport()->width() - total - 1;
     if (sobra > 0) cabecalho->resizeSection(1, cabecalho->sectionSize(1) + sobra);
 }
 
