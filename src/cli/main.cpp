@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/comandos.h"
+#include "cli/comandos_importar.h"
 #include "cli/erro_uso.h"
 #include "core/erro.h"
 
@@ -79,6 +80,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     ventaro::RegistrarEstacoes(app);
     ventaro::RegistrarGerar(app);
+    ventaro::RegistrarImportarInmet(app);
+    ventaro::RegistrarImportarAna(app);
     for (CLI::App* comando : app.get_subcommands([](CLI::App*) { return true; })) {
         comando->group("Comandos");
         // Recreated so that it joins the other options under "Opções".
