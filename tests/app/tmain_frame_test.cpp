@@ -108,7 +108,7 @@ TEST_F(TMainFrameTest, PanelsGrowWithTheWindow) {
     auto* grade = janela_->frmSelecionarEstacao1()->sgEstacoesDados();
     EXPECT_GT(grade->width(), 900);
     EXPECT_GT(grade->height(), 500);
-    Capturar("09_janela_ampliada");
+    Capturar("08_janela_ampliada");
 }
 
 TEST_F(TMainFrameTest, UnreadableDatabaseIsReportedWithItsText) {
