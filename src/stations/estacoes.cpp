@@ -284,8 +284,9 @@ std::string FormatarCoordenada(std::string_view texto, std::string_view tipo) {
     // Rounded to four decimals, then split exactly in ten-thousandths of a degree, so that
     // 20.25 is 15 minutes and never 14 minutes 59 seconds.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.4f", std::fabs(v));
-    const std::string_view arredondado(buf);
+    const auto escrito = std::to_chars(buf, buf + sizeof buf, std::fabs(v),
+                                       std::chars_format::fixed, 4);
+    const std::string_view arredondado(buf, static_cast<std::size_t>(escrito.ptr - buf));
     const auto ponto = arredondado.find('.');
     int64_t graus = 0, frac = 0;
     std::from_chars(arredondado.data(), arredondado.data() + ponto, graus);
@@ -306,8 +307,8 @@ std::string FormatarCoordenada(std::string_view texto, std::string_view tipo) {
 
 std::string TextoCoordenada(double graus) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.4f", graus);
-    std::string s(buf);
+    const auto escrito = std::to_chars(buf, buf + sizeof buf, graus, std::chars_format::fixed, 4);
+    std::string s(buf, escrito.ptr);
     while (!s.empty() && s.back() == '0') s.pop_back();
     if (!s.empty() && s.back() == '.') s.pop_back();
     if (s == "-0") s = "0";
