@@ -1,7 +1,10 @@
 #include "generator/erosividade.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+
+#include "generator/paralelo.h"
 
 namespace ventaro {
 
@@ -186,23 +189,27 @@ EnergiaTempestade CalcularEnergia(const Tempestade& s) {
 }
 
 void CalcularErosividades(TClima& clima) {
+    // Each storm's energy depends on that day alone: blocks of days go to both cores.
     const auto n = static_cast<std::size_t>(clima.NumDias);
-    for (std::size_t d = 1; d <= n; ++d) {
-        if (!(clima.Prec[d] > 0)) continue;
-        Tempestade s;
-        s.P = clima.Prec[d];
-        s.D = clima.Dur[d];
-        s.tp = clima.Ti[d];
-        s.ip = clima.Ii[d];
-        s.perfil = {clima.ParamA[d], clima.ParamB[d], clima.ParamC[d], clima.ParamD[d]};
-        const EnergiaTempestade e = CalcularEnergia(s);
-        clima.KEf[d] = e.KEf;
-        clima.KEwm[d] = e.KEwm;
-        clima.KE25f[d] = e.KE25f;
-        clima.KE25wm[d] = e.KE25wm;
-        clima.EI30f[d] = e.EI30f;
-        clima.EI30wm[d] = e.EI30wm;
-    }
+    ExecutarEmParalelo((n + kDiasPorBloco - 1) / kDiasPorBloco, [&clima, n](std::size_t bloco) {
+        const std::size_t fim = std::min(n, (bloco + 1) * kDiasPorBloco);
+        for (std::size_t d = bloco * kDiasPorBloco + 1; d <= fim; ++d) {
+            if (!(clima.Prec[d] > 0)) continue;
+            Tempestade s;
+            s.P = clima.Prec[d];
+            s.D = clima.Dur[d];
+            s.tp = clima.Ti[d];
+            s.ip = clima.Ii[d];
+            s.perfil = {clima.ParamA[d], clima.ParamB[d], clima.ParamC[d], clima.ParamD[d]};
+            const EnergiaTempestade e = CalcularEnergia(s);
+            clima.KEf[d] = e.KEf;
+            clima.KEwm[d] = e.KEwm;
+            clima.KE25f[d] = e.KE25f;
+            clima.KE25wm[d] = e.KE25wm;
+            clima.EI30f[d] = e.EI30f;
+            clima.EI30wm[d] = e.EI30wm;
+        }
+    });
 }
 
 }  // namespace ventaro

@@ -5,6 +5,9 @@
 
 namespace ventaro {
 
+// Days per piece of work when a pass over the days is split between threads.
+inline constexpr std::size_t kDiasPorBloco = 2048;
+
 // Runs tarefa(0) ... tarefa(n - 1), in any order, on the calling thread and, when the machine
 // has more than one core, on one helper thread. Meant for independent pieces of work whose
 // results do not depend on which thread does them. An exception thrown by a task is rethrown

@@ -1,6 +1,9 @@
 #include "generator/perfil_tempestade.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "generator/paralelo.h"
 
 namespace ventaro {
 
@@ -36,16 +39,20 @@ PerfilTempestade CalcularPerfil(double P, double D, double tp, double ip) {
 }
 
 void CalcularPerfis(TClima& clima) {
+    // Each storm's profile depends on that day alone: blocks of days go to both cores.
     const auto n = static_cast<std::size_t>(clima.NumDias);
-    for (std::size_t d = 1; d <= n; ++d) {
-        if (clima.Prec[d] == 0) continue;
-        const PerfilTempestade p =
-            CalcularPerfil(clima.Prec[d], clima.Dur[d], clima.Ti[d], clima.Ii[d]);
-        clima.ParamA[d] = p.A;
-        clima.ParamB[d] = p.B;
-        clima.ParamC[d] = p.C;
-        clima.ParamD[d] = p.D;
-    }
+    ExecutarEmParalelo((n + kDiasPorBloco - 1) / kDiasPorBloco, [&clima, n](std::size_t bloco) {
+        const std::size_t fim = std::min(n, (bloco + 1) * kDiasPorBloco);
+        for (std::size_t d = bloco * kDiasPorBloco + 1; d <= fim; ++d) {
+            if (clima.Prec[d] == 0) continue;
+            const PerfilTempestade p =
+                CalcularPerfil(clima.Prec[d], clima.Dur[d], clima.Ti[d], clima.Ii[d]);
+            clima.ParamA[d] = p.A;
+            clima.ParamB[d] = p.B;
+            clima.ParamC[d] = p.C;
+            clima.ParamD[d] = p.D;
+        }
+    });
 }
 
 }  // namespace ventaro
