@@ -49,7 +49,7 @@ ImportacaoAna::Resultado ImportacaoAna::ImportarEstacao(const EstacaoAna& estaca
         identidade.Regiao = *regiao;
         identidade.Latitude = estacao.Latitude.value_or(0);
         identidade.Longitude = estacao.Longitude.value_or(0);
-        identidade.Altitude = estacao.Altitude.value_or(0);
+        identidade.Altitude = estacao.Altitude;
         const ResultadoGravacao r = GravarEstacaoPrec(destino_, identidade, p.Dados, p.NumAnos);
         if (r == ResultadoGravacao::Nova) {
             ++novas_;

@@ -97,6 +97,12 @@ double Finito(double v, std::string_view campo, int mes) {
     return v;
 }
 
+// A parameter left unbound is stored as no value.
+void BindAltitude(Consulta& consulta, const std::string& nome,
+                  const std::optional<double>& altitude) {
+    if (altitude) consulta.Bind(nome, Finito(*altitude, "Altitude", 0));
+}
+
 template <typename F>
 ResultadoGravacao EmTransacao(BancoDados& banco, int64_t codigo, F&& gravar) {
     try {
@@ -126,14 +132,14 @@ ResultadoGravacao GravarEstacaoClima(BancoDados& banco, const IdentidadeEstacao&
     return EmTransacao(banco, estacao.Codigo, [&] {
         const bool existe = ExisteEstacaoClima(banco, estacao.Codigo);
         if (existe) ApagarEstacao(banco, kApagarDadosClima, kApagarEstacaoClima, estacao.Codigo);
-        Consulta(banco, kInserirEstacaoClima)
-            .Bind(":CodEstacao", estacao.Codigo)
+        Consulta estacao_clima(banco, kInserirEstacaoClima);
+        BindAltitude(estacao_clima, ":Altitude", estacao.Altitude);
+        estacao_clima.Bind(":CodEstacao", estacao.Codigo)
             .Bind(":Nome", estacao.Nome)
             .Bind(":Municipio", estacao.Municipio)
             .Bind(":Regiao", static_cast<int64_t>(estacao.Regiao))
             .Bind(":Latitude", Finito(estacao.Latitude, "Latitude", 0))
             .Bind(":Longitude", Finito(estacao.Longitude, "Longitude", 0))
-            .Bind(":Altitude", Finito(estacao.Altitude, "Altitude", 0))
             .Bind(":NumAnos", static_cast<int64_t>(num_anos))
             .Bind(":ResTMax", Finito(d.XResJanTMax, "XResJanTMax", 0))
             .Bind(":ResTMin", Finito(d.XResJanTMin, "XResJanTMin", 0))
@@ -194,14 +200,14 @@ ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& 
     return EmTransacao(banco, estacao.Codigo, [&] {
         const bool existe = ExisteEstacaoPrec(banco, estacao.Codigo);
         if (existe) ApagarEstacao(banco, kApagarDadosPrec, kApagarEstacaoPrec, estacao.Codigo);
-        Consulta(banco, kInserirEstacaoPrec)
-            .Bind(":CodEstacao", estacao.Codigo)
+        Consulta estacao_prec(banco, kInserirEstacaoPrec);
+        BindAltitude(estacao_prec, ":Alt", estacao.Altitude);
+        estacao_prec.Bind(":CodEstacao", estacao.Codigo)
             .Bind(":Nome", estacao.Nome)
             .Bind(":Municipio", estacao.Municipio)
             .Bind(":Regiao", static_cast<int64_t>(estacao.Regiao))
             .Bind(":Lat", Finito(estacao.Latitude, "Latitude", 0))
             .Bind(":Long", Finito(estacao.Longitude, "Longitude", 0))
-            .Bind(":Alt", Finito(estacao.Altitude, "Altitude", 0))
             .Bind(":NumAnos", static_cast<int64_t>(num_anos))
             .Executar();
         Consulta mes_prec(banco, kInserirDadosPrec);

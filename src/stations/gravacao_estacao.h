@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/tdados.h"
@@ -16,7 +17,8 @@ struct IdentidadeEstacao {
     int Regiao = 0;
     double Latitude = 0;
     double Longitude = 0;
-    double Altitude = 0;
+    // Unknown altitudes (ANA's inventory leaves some blank) are stored as no value.
+    std::optional<double> Altitude;
 };
 
 enum class ResultadoGravacao { Nova, Substituida };

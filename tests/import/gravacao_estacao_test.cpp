@@ -219,3 +219,18 @@ TEST(GravarEstacaoPrec, WritesReplacesAndRollsBack) {
 
 }  // namespace
 }  // namespace ventaro
+
+namespace ventaro {
+namespace {
+
+TEST(GravarEstacaoPrec, UnknownAltitudeStaysUnknown) {
+    BancoTeste bt;
+    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
+    IdentidadeEstacao estacao{447002, "RETA KM-32", "IMPERATRIZ", 1, -4.8297, -47.2692, {}};
+    GravarEstacaoPrec(banco, estacao, PrecExemplo(8), 33);
+    SQLite::Database db(bt.Arquivo().string());
+    EXPECT_EQ(db.execAndGet("select Altitude is null from EstacaoPrec").getInt(), 1);
+}
+
+}  // namespace
+}  // namespace ventaro
