@@ -18,7 +18,8 @@ std::vector<std::string> Codigos(TfrmSelecionarEstacao* painel) {
 TEST_F(SelecionarEstacaoTest, ListsOnlyTheStationsOfTheKindShown) {
     auto* painel = janela_->frmSelecionarEstacao1();
     Item("mmiEstacaoPluviometrica")->trigger();
-    EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"447002", "2045012", "2852006"}));
+    EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"447002", "2045012", "2345024", "2345106",
+                                                         "2447049", "2852006"}));
     EXPECT_TRUE(painel->sgEstacoesDados()->isEnabled());
     // The first row is selected as soon as the list shows.
     EXPECT_EQ(painel->CodigoSelecionado(), "447002");
@@ -32,10 +33,10 @@ TEST_F(SelecionarEstacaoTest, ListsOnlyTheStationsOfTheKindShown) {
     Capturar("02_selecionar_pluviometrica");
 
     Item("mmiEstacaoClimatologica")->trigger();
-    EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"83587", "83967"}));
+    EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"83179", "83587", "83967"}));
     EXPECT_EQ(painel->Tipo(), TipoEstacao::Climatologica);
 
-    painel->sgEstacoesDados()->setCurrentIndex(modelo->index(1, 3));
+    painel->sgEstacoesDados()->setCurrentIndex(modelo->index(2, 3));
     EXPECT_EQ(painel->CodigoSelecionado(), "83967");
     Capturar("03_selecionar_climatologica");
 }
@@ -64,7 +65,8 @@ TEST_F(SelecionarEstacaoTest, SearchMatchesCodeNameOrMunicipalityAndShowAllResto
     EXPECT_TRUE(painel->isVisible());
 
     QTest::mouseClick(painel->btnTodas(), Qt::LeftButton);
-    EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"447002", "2045012", "2852006"}));
+    EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"447002", "2045012", "2345024", "2345106",
+                                                         "2447049", "2852006"}));
     EXPECT_TRUE(painel->sgEstacoesDados()->isEnabled());
 }
 
@@ -135,7 +137,7 @@ TEST_F(SelecionarEstacaoTest, StationsImportedMeanwhileAreListedOnTheNextShowing
     Item("mmiEstacaoPluviometrica")->trigger();
     AlterarBanco("insert into EstacaoPrec values (1234567, 'NOVA', 'LUGAR', 3, -1.5, -2.5, 10, 5)");
     Item("mmiEstacaoPluviometrica")->trigger();
-    EXPECT_EQ(Codigos(janela_->frmSelecionarEstacao1()).size(), 4u);
+    EXPECT_EQ(Codigos(janela_->frmSelecionarEstacao1()).size(), 7u);
 }
 
 }  // namespace

@@ -352,7 +352,7 @@ TEST_F(VentaroCliTest, SearchTextIsNeverSql) {
         EXPECT_EQ(Linhas(r.saida).size(), 1u) << r.saida;
         EXPECT_EQ(r.erro, "Nenhuma estação encontrada.\n");
     }
-    EXPECT_EQ(Linhas(Rodar({"estacoes", "--pluviometricas"}).saida).size(), 4u);
+    EXPECT_EQ(Linhas(Rodar({"estacoes", "--pluviometricas"}).saida).size(), 7u);
 }
 
 }  // namespace
