@@ -17,6 +17,7 @@
 #include "core/estatisticas_serie.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "output/arquivo_serie.h"
+#include "output/motivo_erro.h"
 #include "stations/configuracoes.h"
 #include "stations/estacoes.h"
 
@@ -90,7 +91,7 @@ class ArquivoTemporario {
   private:
     [[noreturn]] void Falhar(int erro) {
         throw ErroVentaro("Não foi possível gravar o arquivo " + destino_.string() + ": " +
-                          std::strerror(erro) + ".");
+                          MotivoErro(erro) + ".");
     }
     void Remover() {
         std::error_code ec;

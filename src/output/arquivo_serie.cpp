@@ -10,6 +10,7 @@
 #include "core/calendario.h"
 #include "core/erro.h"
 #include "output/formato_numero.h"
+#include "output/motivo_erro.h"
 #include "output/texto_windows1252.h"
 
 namespace ventaro {
@@ -95,10 +96,6 @@ void ProximoDia(Data& data) {
     ++data.ano;
 }
 
-std::string Motivo(int erro) {
-    return std::generic_category().message(erro);
-}
-
 }  // namespace
 
 std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos,
@@ -157,7 +154,7 @@ void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, cons
         if (f == nullptr && (errno != EEXIST || tentativa >= 99)) {
             const int erro = errno;
             throw ErroVentaro("Não foi possível criar o arquivo " + nome + ": " +
-                              Motivo(erro != 0 ? erro : EIO));
+                              MotivoErro(erro != 0 ? erro : EIO));
         }
     }
 
@@ -171,7 +168,7 @@ void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, cons
         std::remove(temporario.c_str());
         const int erro = !gravou ? erro_gravacao : erro_fechamento;
         throw ErroVentaro("Não foi possível gravar o arquivo " + nome + ": " +
-                          Motivo(erro != 0 ? erro : EIO));
+                          MotivoErro(erro != 0 ? erro : EIO));
     }
 
     std::error_code ec;

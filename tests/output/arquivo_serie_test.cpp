@@ -244,7 +244,7 @@ TEST_F(ArquivoSerie, FailsWithThePathWhenTheFolderDoesNotExist) {
     } catch (const ErroVentaro& e) {
         const std::string mensagem = e.what();
         EXPECT_NE(mensagem.find(arquivo.string()), std::string::npos) << mensagem;
-        EXPECT_NE(mensagem.find("No such file or directory"), std::string::npos) << mensagem;
+        EXPECT_NE(mensagem.find("a pasta não existe"), std::string::npos) << mensagem;
     }
     EXPECT_FALSE(fs::exists(arquivo.parent_path()));
     EXPECT_TRUE(ConteudoDaPasta().empty());
