@@ -8,6 +8,8 @@
 
 #include "app/dialogos.h"
 #include "app/tmain_frame.h"
+#include "import/ui/dialogos_importacao.h"
+#include "import/ui/paineis_importacao.h"
 
 int main(int argc, char** argv) {
     QApplication aplicacao(argc, argv);
@@ -27,8 +29,11 @@ int main(int argc, char** argv) {
     }
 
     ventaro::DialogosQt dialogos;
+    ventaro::DialogosImportacaoQt dialogos_importacao;
     try {
-        ventaro::TMainFrame janela(QApplication::applicationDirPath().toStdString(), dialogos);
+        const std::filesystem::path pasta = QApplication::applicationDirPath().toStdString();
+        ventaro::TMainFrame janela(pasta, dialogos);
+        ventaro::RegistrarPaineisImportacao(janela, dialogos_importacao, pasta / "bd.sqlite");
         janela.show();
         return QApplication::exec();
     } catch (const std::exception& erro) {

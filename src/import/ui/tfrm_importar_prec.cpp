@@ -1,0 +1,485 @@
+#include "import/ui/tfrm_importar_prec.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+#include "app/dialogos.h"
+#include "core/erro.h"
+#include "import/formato_arquivo.h"
+#include "import/importacao_ana.h"
+#include "import/texto.h"
+#include "import/ui/dialogos_importacao.h"
+#include "stations/banco_dados.h"
+#include "stations/estacoes.h"
+#include "stations/ui/cursor_ocupado.h"
+
+namespace ventaro {
+
+namespace {
+
+QString Q(const std::string& texto) {
+    return QString::fromStdString(texto);
+}
+std::string S(const QString& texto) {
+    return texto.toStdString();
+}
+
+QString Numero(const std::optional<double>& v) {
+    return v ? QString::number(*v, 'g', 10) : QString();
+}
+
+QString Coordenada(const std::optional<double>& v, std::string_view tipo) {
+    if (!v) return QStringLiteral(" ");
+    return Q(FormatarCoordenada(std::to_string(*v), tipo));
+}
+
+// The panel's answers: the replace confirmation and the region input box.
+class DecisoesPainel : public DecisoesImportacaoAna {
+  public:
+    DecisoesPainel(QWidget* pai, DialogosImportacao& d) : pai_(pai), d_(d) {}
+    RespostaSubstituir Substituir(const std::string& codigo8) override {
+        return d_.ConfirmarSubstituicao(
+            pai_, Q("A estação " + codigo8 + " já está no banco de dados. Substituir os dados?"));
+    }
+    std::optional<int> Regiao(const EstacaoAna& estacao) override {
+        QString ultima;
+        // An integer outside 1 to 7 asks again, showing what was typed.
+        while (true) {
+            const auto texto = d_.PedirTexto(pai_, QStringLiteral("Inserindo estação"),
+                                             Q(TextoPerguntaRegiao(estacao)), ultima);
+            if (!texto) return std::nullopt;
+            ultima = *texto;
+            const auto regiao = LerInteiro(S(*texto));
+            if (regiao && *regiao >= 1 && *regiao <= 7) return static_cast<int>(*regiao);
+        }
+    }
+
+  private:
+    QWidget* pai_;
+    DialogosImportacao& d_;
+};
+
+}  // namespace
+
+TfrmImportarPrecBD::TfrmImportarPrecBD(Dialogos& dialogos, DialogosImportacao& dialogos_importacao,
+                                       std::filesystem::path arquivo_banco, QWidget* pai)
+    : QWidget(pai),
+      dialogos_(dialogos),
+      dialogos_importacao_(dialogos_importacao),
+      arquivo_banco_(std::move(arquivo_banco)) {
+    setObjectName(QStringLiteral("frmImportarPrecBD1"));
+    cb_estado_ = new QComboBox(this);
+    cb_estado_->setObjectName(QStringLiteral("cbEstadoEscolhe"));
+
+    auto* gb_opcoes = new QGroupBox(QStringLiteral("Opções de importação"), this);
+    gb_opcoes->setObjectName(QStringLiteral("rgOpcoesImportacao"));
+    auto* layout_opcoes = new QVBoxLayout(gb_opcoes);
+    for (const char* texto :
+         {"Importar somente as estações selecionadas", "Importar todas as estações deste estado",
+          "Importar todas as estações do banco de dados"}) {
+        opcoes_.push_back(new QRadioButton(QString::fromUtf8(texto), gb_opcoes));
+        layout_opcoes->addWidget(opcoes_.back());
+    }
+    opcoes_[0]->setChecked(true);
+
+    sg_estacoes_ = new QTableWidget(0, 5, this);
+    sg_estacoes_->setObjectName(QStringLiteral("sgEstacoesDados"));
+    sg_estacoes_->setHorizontalHeaderLabels(
+        {QStringLiteral("Código"), QStringLiteral("Nome"), QStringLiteral("Latitude"),
+         QStringLiteral("Longitude"), QStringLiteral("Altitude")});
+    sg_estacoes_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sg_estacoes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sg_estacoes_->verticalHeader()->hide();
+    const int larguras[] = {60, 286, 85, 85, 50};
+    for (int c = 0; c < 5; ++c) sg_estacoes_->setColumnWidth(c, larguras[c]);
+
+    gb_identidade_ =
+        new QGroupBox(QStringLiteral("Dados da estação (séries do HidroWeb sem inventário)"), this);
+    auto* form = new QFormLayout(gb_identidade_);
+    auto novo = [&](const char* nome, const char* rotulo) {
+        auto* e = new QLineEdit(gb_identidade_);
+        e->setObjectName(QString::fromLatin1(nome));
+        form->addRow(QString::fromUtf8(rotulo), e);
+        return e;
+    };
+    edt_nome_ = novo("edtNome", "Nome:");
+    edt_municipio_ = novo("edtMunicipio", "Município:");
+    edt_latitude_ = novo("edtLatitude", "Latitude:");
+    edt_longitude_ = novo("edtLongitude", "Longitude:");
+    edt_altitude_ = novo("edtAltitude", "Altitude:");
+    btn_inventario_ = new QPushButton(QStringLiteral("Inventário..."), gb_identidade_);
+    btn_inventario_->setObjectName(QStringLiteral("btnInventario"));
+    form->addRow(QString(), btn_inventario_);
+    gb_identidade_->setEnabled(false);
+
+    mem_mensagens_ = new QPlainTextEdit(this);
+    mem_mensagens_->setObjectName(QStringLiteral("memMensagens"));
+    mem_mensagens_->setReadOnly(true);
+    lbl_calculando_ = new QLabel(this);
+    lbl_calculando_->setObjectName(QStringLiteral("lblCalculando"));
+    lbl_calculando_->hide();
+    pb_estado_ = new QProgressBar(this);
+    pb_estado_->setObjectName(QStringLiteral("pbEstado"));
+    pb_estado_->hide();
+    pb_total_ = new QProgressBar(this);
+    pb_total_->setObjectName(QStringLiteral("pbTotal"));
+    pb_total_->hide();
+    btn_importar_ = new QPushButton(QStringLiteral("Importar"), this);
+    btn_importar_->setObjectName(QStringLiteral("btnImportar"));
+    btn_cancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
+    btn_cancelar_->setObjectName(QStringLiteral("btnCancelar"));
+
+    auto* grade = new QGridLayout(this);
+    grade->addWidget(new QLabel(QStringLiteral("Estado"), this), 0, 0);
+    grade->addWidget(cb_estado_, 1, 0);
+    grade->addWidget(gb_opcoes, 2, 0);
+    grade->addWidget(gb_identidade_, 3, 0);
+    grade->addWidget(new QLabel(QStringLiteral("Mensagens"), this), 0, 1);
+    grade->addWidget(mem_mensagens_, 1, 1, 3, 1);
+    grade->addWidget(sg_estacoes_, 4, 0, 1, 2);
+    grade->addWidget(lbl_calculando_, 5, 0, 1, 2);
+    grade->addWidget(pb_estado_, 6, 0, 1, 2);
+    grade->addWidget(pb_total_, 7, 0, 1, 2);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btn_importar_);
+    botoes->addWidget(btn_cancelar_);
+    grade->addLayout(botoes, 8, 0, 1, 2);
+    grade->setRowStretch(4, 1);
+    grade->setColumnStretch(1, 1);
+
+    connect(cb_estado_, &QComboBox::currentTextChanged, this,
+            &TfrmImportarPrecBD::cbEstadoEscolheChange);
+    connect(btn_importar_, &QPushButton::clicked, this, &TfrmImportarPrecBD::btnImportarClick);
+    connect(btn_cancelar_, &QPushButton::clicked, this, &TfrmImportarPrecBD::btnCancelarClick);
+    connect(btn_inventario_, &QPushButton::clicked, this, [this] {
+        const auto arquivo = dialogos_.NomeArquivoAbrir(
+            this, QStringLiteral("Abrir inventário de estações"),
+            QStringLiteral("Arquivos CSV (*.csv);;Todos os Arquivos (*)"));
+        if (arquivo) CarregarInventario(*arquivo);
+    });
+}
+
+TfrmImportarPrecBD::~TfrmImportarPrecBD() = default;
+
+void TfrmImportarPrecBD::Abrir() {
+    mem_mensagens_->clear();
+    const auto arquivo = dialogos_.NomeArquivoAbrir(
+        this, QStringLiteral("Abrir banco de dados"),
+        QStringLiteral("Arquivos MDB e séries do HidroWeb (*.mdb *.csv *.txt *.TXT);;"
+                       "Arquivos MDB (*.mdb);;Todos os Arquivos (*)"));
+    if (!arquivo || !AbrirArquivo(*arquivo)) hide();
+}
+
+bool TfrmImportarPrecBD::AbrirArquivo(const QString& arquivo) {
+    try {
+        CursorOcupado cursor;
+        const std::filesystem::path caminho = S(arquivo);
+        const FormatoArquivo formato = DetectarFormato(caminho);
+        origem_db_.reset();
+        hidroweb_.clear();
+        arquivo_fonte_ = caminho;
+        if (formato == FormatoArquivo::AccessMdb) {
+            auto db = std::make_unique<SQLite::Database>(
+                ":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            CopiarCadastroAna(caminho, *db);
+            origem_db_ = std::move(db);
+            fonte_ = Fonte::Access;
+            gb_identidade_->setEnabled(false);
+            for (QRadioButton* r : opcoes_) r->setEnabled(true);
+            // The state list is kept sorted; the first state is listed.
+            const QSignalBlocker bloqueio(cb_estado_);
+            cb_estado_->clear();
+            for (const std::string& nome : OrigemAna(*origem_db_).Estados()) {
+                cb_estado_->addItem(Q(nome));
+            }
+            cb_estado_->setEnabled(true);
+            cb_estado_->setCurrentIndex(0);
+            ListarEstado(cb_estado_->currentText());
+        } else if (formato == FormatoArquivo::HidrowebCsv ||
+                   formato == FormatoArquivo::HidrowebTxt) {
+            for (MesChuva& m : LerChuvasHidroweb(caminho)) {
+                hidroweb_[m.Estacao].push_back(std::move(m));
+            }
+            fonte_ = Fonte::Hidroweb;
+            gb_identidade_->setEnabled(true);
+            cb_estado_->clear();
+            cb_estado_->setEnabled(false);
+            opcoes_[0]->setChecked(true);
+            opcoes_[2]->setEnabled(false);
+            opcoes_[1]->setEnabled(true);
+            ListarHidroweb();
+        } else {
+            throw ErroVentaro("O arquivo " + caminho.string() + " é uma " + NomeFormato(formato) +
+                              ", não uma série de chuvas da ANA.");
+        }
+        return true;
+    } catch (const std::exception& e) {
+        fonte_ = Fonte::Nenhuma;
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                           QStringLiteral("Erro ao conectar Banco de Dados."),
+                           QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+void TfrmImportarPrecBD::CarregarInventario(const QString& arquivo) {
+    try {
+        inventario_ = LerInventarioAna(S(arquivo));
+        if (fonte_ == Fonte::Hidroweb) ListarHidroweb();
+    } catch (const std::exception& e) {
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                           QString::fromUtf8(e.what()));
+    }
+}
+
+void TfrmImportarPrecBD::cbEstadoEscolheChange() {
+    if (fonte_ == Fonte::Access && !cb_estado_->currentText().isEmpty()) {
+        ListarEstado(cb_estado_->currentText());
+    }
+}
+
+void TfrmImportarPrecBD::ListarEstado(const QString& nome) {
+    OrigemAna origem(*origem_db_);
+    std::optional<int64_t> codigo;
+    try {
+        codigo = origem.CodigoEstado(S(nome));
+    } catch (const std::exception&) {
+        ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Estado."),
+                   QStringLiteral("Erro: Tabela Estado."));
+        return;
+    }
+    try {
+        PreencherGrade(codigo ? origem.EstacoesDoEstado(*codigo) : std::vector<EstacaoAna>{});
+    } catch (const std::exception&) {
+        ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Estacao."),
+                   QStringLiteral("Erro: Tabela Estacao."));
+    }
+}
+
+void TfrmImportarPrecBD::ListarHidroweb() {
+    std::vector<EstacaoAna> estacoes;
+    for (const auto& [codigo, meses] : hidroweb_) {
+        if (const auto it = inventario_.find(codigo); it != inventario_.end()) {
+            estacoes.push_back(it->second);
+        } else {
+            EstacaoAna e;
+            e.Codigo = codigo;
+            estacoes.push_back(e);
+        }
+    }
+    PreencherGrade(estacoes);
+}
+
+void TfrmImportarPrecBD::PreencherGrade(const std::vector<EstacaoAna>& estacoes) {
+    estacoes_grade_ = estacoes;
+    sg_estacoes_->clearContents();
+    sg_estacoes_->setRowCount(std::max<int>(1, static_cast<int>(estacoes.size())));
+    for (std::size_t i = 0; i < estacoes.size(); ++i) {
+        const EstacaoAna& e = estacoes[i];
+        const QString altitude =
+            !e.Altitude || *e.Altitude == 0 ? QStringLiteral("  -  ") : Numero(e.Altitude);
+        const QStringList celulas = {Q(CodigoAna8(e.Codigo)), Q(e.Nome),
+                                     Coordenada(e.Latitude, "Latitude"),
+                                     Coordenada(e.Longitude, "Longitude"), altitude};
+        for (int c = 0; c < celulas.size(); ++c) {
+            sg_estacoes_->setItem(static_cast<int>(i), c, new QTableWidgetItem(celulas[c]));
+        }
+    }
+    sg_estacoes_->setEnabled(!estacoes.empty());
+    if (!estacoes.empty()) sg_estacoes_->selectRow(0);
+}
+
+int TfrmImportarPrecBD::OpcaoEscolhida() const {
+    for (std::size_t i = 0; i < opcoes_.size(); ++i) {
+        if (opcoes_[i]->isChecked()) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+void TfrmImportarPrecBD::Mensagem(const QString& linha) {
+    mem_mensagens_->appendPlainText(linha);
+}
+
+void TfrmImportarPrecBD::ErroTabela(const QString& dialogo, const QString& linha) {
+    if (!lote_) {
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"), dialogo);
+    }
+    Mensagem(linha);
+}
+
+void TfrmImportarPrecBD::HabilitarControles(bool habilitar) {
+    btn_importar_->setEnabled(habilitar);
+    cb_estado_->setEnabled(habilitar && fonte_ == Fonte::Access);
+}
+
+std::optional<EstacaoAna> TfrmImportarPrecBD::IdentidadeHidroweb(int64_t codigo) {
+    if (const auto it = inventario_.find(codigo); it != inventario_.end()) return it->second;
+    EstacaoAna e;
+    e.Codigo = codigo;
+    e.Nome = S(edt_nome_->text().trimmed());
+    e.Municipio = S(edt_municipio_->text().trimmed());
+    e.Latitude = LerDecimal(S(edt_latitude_->text()));
+    e.Longitude = LerDecimal(S(edt_longitude_->text()));
+    bool altitude_invalida = false;
+    e.Altitude = LerDecimal(S(edt_altitude_->text()), &altitude_invalida);
+    if (e.Nome.empty() || !e.Latitude || !e.Longitude || altitude_invalida) {
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                           QStringLiteral("Informe o nome, a latitude e a longitude da estação "
+                                          "%1, ou carregue um inventário de estações da ANA.")
+                               .arg(Q(CodigoAna8(codigo))));
+        return std::nullopt;
+    }
+    return e;
+}
+
+void TfrmImportarPrecBD::ImportarLinhas(ImportacaoAna& run, const std::vector<int>& linhas,
+                                        bool progresso) {
+    if (progresso) {
+        lbl_calculando_->show();
+        pb_estado_->setRange(0, static_cast<int>(linhas.size()));
+        pb_estado_->setValue(0);
+        pb_estado_->show();
+    }
+    // The rainfall of every station of the run is copied from the Access file in one pass.
+    if (fonte_ == Fonte::Access) {
+        std::set<int64_t> codigos;
+        for (int l : linhas) codigos.insert(estacoes_grade_[static_cast<std::size_t>(l)].Codigo);
+        try {
+            origem_db_->exec("drop table if exists Chuvas");
+            CopiarChuvasAna(arquivo_fonte_, *origem_db_, codigos);
+        } catch (const std::exception&) {
+            ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Chuvas."),
+                       QStringLiteral("Erro: Tabela Chuvas."));
+            return;
+        }
+    }
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        if (progresso) {
+            // Lets "Cancelar" reach the run between two stations.
+            QCoreApplication::processEvents();
+            if (cancelar_) break;
+            pb_estado_->setValue(static_cast<int>(i + 1));
+        }
+        const EstacaoAna& listada = estacoes_grade_[static_cast<std::size_t>(linhas[i])];
+        lbl_calculando_->setText(Q("Calculando: " + CodigoAna8(listada.Codigo) + "."));
+        std::vector<MesChuva> meses;
+        std::optional<EstacaoAna> estacao;
+        if (fonte_ == Fonte::Access) {
+            OrigemAna origem(*origem_db_);
+            try {
+                meses = origem.Chuvas(listada.Codigo);
+            } catch (const std::exception&) {
+                ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Chuvas."),
+                           QStringLiteral("Erro: Tabela Chuvas."));
+                continue;
+            }
+            estacao = origem.Estacao(listada.Codigo).value_or(listada);
+        } else {
+            meses = hidroweb_[listada.Codigo];
+            estacao = IdentidadeHidroweb(listada.Codigo);
+            if (!estacao) continue;
+        }
+        const std::size_t mensagens = run.Mensagens().size();
+        run.ImportarEstacao(*estacao, std::move(meses));
+        for (std::size_t m = mensagens; m < run.Mensagens().size(); ++m) {
+            Mensagem(Q(run.Mensagens()[m]));
+        }
+    }
+    if (progresso) {
+        pb_estado_->setValue(0);
+        pb_estado_->hide();
+        lbl_calculando_->hide();
+    }
+}
+
+void TfrmImportarPrecBD::btnImportarClick() {
+    if (fonte_ == Fonte::Nenhuma) return;
+    mem_mensagens_->clear();
+    cancelar_ = false;
+    std::optional<BancoDados> banco;
+    try {
+        banco.emplace(arquivo_banco_, BancoDados::Modo::Escrita);
+    } catch (const std::exception& e) {
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                           QStringLiteral("Erro ao conectar Banco de Dados."),
+                           QString::fromUtf8(e.what()));
+        return;
+    }
+    DecisoesPainel decisoes(this, dialogos_importacao_);
+    ImportacaoAna run(*banco, decisoes);
+    const int opcao = OpcaoEscolhida();
+    HabilitarControles(false);
+    {
+        auto todas_as_linhas = [this] {
+            std::vector<int> linhas;
+            for (std::size_t i = 0; i < estacoes_grade_.size(); ++i) {
+                linhas.push_back(static_cast<int>(i));
+            }
+            return linhas;
+        };
+        if (opcao == 0) {
+            const int linha = sg_estacoes_->currentRow();
+            if (linha >= 0 && linha < static_cast<int>(estacoes_grade_.size())) {
+                ImportarLinhas(run, {linha}, false);
+            } else {
+                ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Chuvas."),
+                           QStringLiteral("Erro: Tabela Chuvas."));
+            }
+        } else if (opcao == 1) {
+            ImportarLinhas(run, todas_as_linhas(), true);
+        } else {
+            lote_ = true;
+            pb_total_->setRange(0, std::max(0, cb_estado_->count() - 1));
+            pb_total_->show();
+            for (int e = 0; e < cb_estado_->count(); ++e) {
+                QCoreApplication::processEvents();
+                if (cancelar_) break;
+                pb_total_->setValue(e);
+                const QString nome = cb_estado_->itemText(e);
+                try {
+                    const QSignalBlocker bloqueio(cb_estado_);
+                    cb_estado_->setCurrentIndex(e);
+                    ListarEstado(nome);
+                    ImportarLinhas(run, todas_as_linhas(), true);
+                } catch (const std::exception&) {
+                    Mensagem(QStringLiteral("Erro importando estado %1.").arg(nome));
+                }
+            }
+            pb_total_->hide();
+            lote_ = false;
+        }
+    }
+    cancelar_ = false;
+    HabilitarControles(true);
+    const std::vector<std::string> finais = run.MensagensFinais();
+    // The run's own lines were shown as they came; the counts and "Fim" close the list.
+    for (std::size_t i = run.Mensagens().size(); i < finais.size(); ++i) Mensagem(Q(finais[i]));
+    if (run.Novas() + run.Substituidas() > 0) emit estacoesGravadas();
+}
+
+void TfrmImportarPrecBD::btnCancelarClick() {
+    if (btn_importar_->isEnabled()) {
+        hide();
+    } else {
+        cancelar_ = true;
+    }
+}
+
+}  // namespace ventaro
