@@ -23,7 +23,7 @@ void RegistrarImportarAna(CLI::App& app) {
                     "Banco de dados de estações (padrão: bd.sqlite ao lado do executável)")
         ->type_name("ARQ");
     cmd->add_option("arquivos", *arquivos, "Arquivos do HidroWeb ou um banco de dados Access")
-        ->type_name("ARQUIVO...")
+        ->type_name("ARQUIVO")
         ->required();
     cmd->add_option("--inventario", *inventario,
                     "Inventário de estações da ANA (nome, município, coordenadas, altitude)")

@@ -45,7 +45,8 @@ std::string MensagemDeUso(const CLI::ParseError& e) {
         return p == std::string::npos ? texto : texto.substr(p + marca.size());
     };
     if (nome == "RequiredError") {
-        if (texto.starts_with("A subcommand")) return "Informe um comando: estacoes ou gerar.";
+        if (texto.starts_with("A subcommand"))
+            return "Informe um comando: estacoes, gerar, importar-inmet ou importar-ana.";
         const std::string fim = " is required";
         if (texto.size() > fim.size() && texto.ends_with(fim)) {
             return "A opção " + texto.substr(0, texto.size() - fim.size()) + " é obrigatória.";
