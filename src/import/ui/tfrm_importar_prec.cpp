@@ -106,8 +106,10 @@ TfrmImportarPrecBD::TfrmImportarPrecBD(Dialogos& dialogos, DialogosImportacao& d
     sg_estacoes_->setSelectionBehavior(QAbstractItemView::SelectRows);
     sg_estacoes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sg_estacoes_->verticalHeader()->hide();
-    const int larguras[] = {60, 286, 85, 85, 50};
+    // Codes are eight digits; the name takes whatever width the window gives.
+    const int larguras[] = {80, 266, 85, 85, 60};
     for (int c = 0; c < 5; ++c) sg_estacoes_->setColumnWidth(c, larguras[c]);
+    sg_estacoes_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
     gb_identidade_ =
         new QGroupBox(QStringLiteral("Dados da estação (séries do HidroWeb sem inventário)"), this);

@@ -3,6 +3,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,6 +106,14 @@ class PaineisTeste : public ::testing::Test {
     std::string Valor(const std::string& sql) const {
         return SQLite::Database(Banco()).execAndGet(sql).getString();
     }
+    // With VENTARO_CAPTURAS naming a folder, saves a picture of the window as it is now.
+    void Capturar(const char* nome) {
+        const QByteArray pasta = qgetenv("VENTARO_CAPTURAS");
+        if (pasta.isEmpty()) return;
+        QDir().mkpath(QString::fromLocal8Bit(pasta));
+        janela_->grab().save(QString::fromLocal8Bit(pasta) + u'/' + QString::fromLatin1(nome) +
+                             QStringLiteral(".png"));
+    }
     template <typename T>
     T* Painel(const char* nome) const {
         return janela_->findChild<T*>(QString::fromLatin1(nome));
@@ -137,6 +146,7 @@ TEST_F(PaineisTeste, BdmepFileFillsTheIdentityAndOkWritesTheStation) {
     EXPECT_EQ(painel->edtNome()->text(), QStringLiteral("BELO HORIZONTE"));
     EXPECT_EQ(painel->edtLatitude()->text(), QStringLiteral("-19.93444444"));
     EXPECT_TRUE(painel->edtRegiao()->text().isEmpty());
+    Capturar("20_importar_inmet_identificacao");
 
     // The region is the user's: without it the panel refuses and stays open.
     QTest::mouseClick(painel->btnSelecionarEstacaoOk(), Qt::LeftButton);
@@ -230,6 +240,7 @@ TEST_F(PaineisTeste, HidrowebFileImportsWithRegionAndReplaceQuestions) {
     EXPECT_TRUE(d_.pedidos[0].texto.contains(QStringLiteral("Código: 02447049\nNome: IGUAPE\n")));
     EXPECT_EQ(painel->memMensagens()->toPlainText(),
               QStringLiteral("1 estação nova.\n0 estações substituídas.\nFim"));
+    Capturar("21_importar_ana_arquivo");
     EXPECT_EQ(Valor("select Nome || '|' || Regiao || '|' || NumAnos || '|' || Latitude "
                     "from EstacaoPrec"),
               "IGUAPE|3|15|-24.7167");
