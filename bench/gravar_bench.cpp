@@ -9,30 +9,10 @@
 #include "generator/fluxo_aleatorio.h"
 #include "output/arquivo_serie.h"
 #include "output/formato_numero.h"
+#include "support/serie_aleatoria.h"
 
 namespace ventaro {
 namespace {
-
-// A store shaped like a generated one: about a third of the days wet, with storm values of
-// every width, and climate values around those of a station in the south-east.
-TClima SerieDeTeste(int64_t num_anos) {
-    TClima clima = TClima::ParaPeriodo(1, num_anos);
-    FluxoAleatorio fluxo(5);
-    for (std::size_t d = 1; d <= static_cast<std::size_t>(clima.NumDias); ++d) {
-        if (fluxo.Uniform() < 0.3) {
-            clima.Prec[d] = 0.2 + 60.0 * fluxo.Uniform() * fluxo.Uniform();
-            clima.Dur[d] = 0.2 + 23.8 * fluxo.Uniform();
-            clima.Ti[d] = 0.001 + 0.989 * fluxo.Uniform();
-            clima.Ii[d] = 0.2 + 120.0 * fluxo.Uniform();
-        }
-        clima.TMax[d] = 27.0 + 3.5 * fluxo.Normal();
-        clima.TMin[d] = 15.0 + 4.0 * fluxo.Normal();
-        clima.Rad[d] = 18.0 + 5.0 * fluxo.Normal();
-        clima.VVento[d] = 2.0 + 0.8 * fluxo.Uniform();
-        clima.Umid[d] = 0.55 + 0.4 * fluxo.Uniform();
-    }
-    return clima;
-}
 
 TDados DadosDeTeste() {
     TDados dados;
@@ -48,7 +28,7 @@ TDados DadosDeTeste() {
 }
 
 void GravarSerieAnos(benchmark::State& state, int64_t num_anos) {
-    const TClima clima = SerieDeTeste(num_anos);
+    const TClima clima = teste::SerieAleatoria(num_anos);
     const TDados dados = DadosDeTeste();
     std::size_t bytes = 0;
     for (auto _ : state) {
