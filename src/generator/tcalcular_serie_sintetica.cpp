@@ -1,5 +1,10 @@
 #include "generator/tcalcular_serie_sintetica.h"
 
+#include <new>
+#include <stdexcept>
+#include <string>
+
+#include "core/erro.h"
 #include "generator/contexto_passo.h"
 #include "generator/correcoes.h"
 #include "generator/erosividade.h"
@@ -16,6 +21,18 @@ namespace {
 
 constexpr uint32_t kSemente = 5;
 
+// The store of the run's calendar days. A length the machine cannot hold is the user's
+// setting, not a fault of the program: it is reported as such.
+TClima CriarSerie(const ConfiguracaoSerie& c) {
+    try {
+        return TClima::ParaPeriodo(c.APartir, c.NumAnos);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    throw ErroVentaro("Memória insuficiente para gerar uma série de " + std::to_string(c.NumAnos) +
+                      " anos.");
+}
+
 }  // namespace
 
 void TCalcularSerieSintetica::DefinirPasso(std::string_view texto) {
@@ -29,7 +46,7 @@ TClima TCalcularSerieSintetica::Calcular(const TDados& dados, ModoCalculo modo) 
     const ConfiguracaoSerie c = config_;
 
     DefinirPasso("Simulando a lâmina total e o tempo de pico da precipitação...");
-    TClima clima = TClima::ParaPeriodo(c.APartir, c.NumAnos);
+    TClima clima = CriarSerie(c);
     FluxoAleatorio fluxo;
     fluxo.Semear(kSemente);
     clima.LimparDia(0);

@@ -100,6 +100,20 @@ TEST(Calcular, NoYearsGiveNoDays) {
     EXPECT_EQ(c.Prec[0], 0.0);
 }
 
+#if !defined(__SANITIZE_ADDRESS__)
+// (AddressSanitizer's allocator aborts on such a request instead of failing it.)
+TEST(Calcular, SeriesLongerThanMemoryFailsWithAMessage) {
+    TCalcularSerieSintetica gerador;
+    gerador.Configuracao().NumAnos = 4000000000u;
+    try {
+        gerador.Calcular(teste::DadosExemplo());
+        FAIL() << "a series of 4e9 years was allocated";
+    } catch (const ErroVentaro& e) {
+        EXPECT_STREQ(e.what(), "Memória insuficiente para gerar uma série de 4000000000 anos.");
+    }
+}
+#endif
+
 TEST(Calcular, DryDaysHoldNoStormAndSimulatedRangesHold) {
     TCalcularSerieSintetica gerador;
     SimularTudo(gerador, 30);
