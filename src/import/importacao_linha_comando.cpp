@@ -50,7 +50,11 @@ int ExecutarImportarInmet(const OpcoesImportarInmet& o, std::ostream& saida) {
             "válido. " +
             std::string(e.what()));
     }
-    if (!leitura.DadosSuficientes()) throw ErroVentaro(leitura.MensagemDadosInsuficientes());
+    if (!leitura.DadosSuficientes()) {
+        throw ErroVentaro(leitura.MensagemDadosInsuficientes() + " (" + o.arquivo.string() + ": " +
+                          std::to_string(leitura.Registro.NumAnos()) + " ano(s) válido(s), " +
+                          "são precisos " + std::to_string(leitura.MinimoAnos) + ")");
+    }
 
     TextoIdentidade texto = IdentidadeDoArquivo(leitura.Registro.Identidade);
     auto sobrepor = [](std::string& campo, const std::optional<std::string>& valor) {

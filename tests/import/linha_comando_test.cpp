@@ -103,7 +103,12 @@ TEST(ExecutarImportarInmet, MessagesOfTheIdentityPanelAndOfTooLittleData) {
         ExecutarImportarInmet(o, saida);
         FAIL();
     } catch (const ErroVentaro& e) {
-        EXPECT_STREQ(e.what(), "O arquivo selecionado não possui dados suficientes.");
+        const std::string mensagem = e.what();
+        EXPECT_EQ(mensagem.rfind("O arquivo selecionado não possui dados suficientes. (", 0), 0u)
+            << mensagem;
+        EXPECT_NE(mensagem.find("barra_1978_jan_fev.txt: 0 ano(s) válido(s), são precisos 5)"),
+                  std::string::npos)
+            << mensagem;
     }
     EXPECT_EQ(bd.Valor("select count(*) from EstacaoClima"), "0");
 }
