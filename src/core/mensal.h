@@ -9,7 +9,7 @@ namespace ventaro {
 // 1-based month becomes a 0-based index.
 template <typename T>
 class Mensal {
-public:
+  public:
     T& operator[](int mes) {
         assert(mes >= 1 && mes <= 12);
         return valores_[static_cast<std::size_t>(mes - 1)];
@@ -20,7 +20,7 @@ public:
     }
     bool operator==(const Mensal&) const = default;
 
-private:
+  private:
     std::array<T, 12> valores_{};
 };
 

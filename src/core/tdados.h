@@ -66,7 +66,7 @@ struct TDados {
     // Statistics slots, filled only in the generated-statistics instance.
     Mensal<double> XTi, STi, XIi, SIi, XDur, SDur;
 
-private:
+  private:
     std::string nome_;
     std::string nome_clima_;
 };

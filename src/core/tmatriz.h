@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -11,7 +11,7 @@ namespace ventaro {
 // their operands unchanged, except Determinante, which eliminates in place. "No matrix" (shape
 // mismatch, singular inverse) is std::nullopt.
 class TMatriz {
-public:
+  public:
     TMatriz() = default;
     TMatriz(std::size_t linhas, std::size_t colunas);
 
@@ -39,7 +39,7 @@ public:
 
     bool operator==(const TMatriz&) const = default;
 
-private:
+  private:
     std::size_t linhas_ = 0;
     std::size_t colunas_ = 0;
     std::vector<double> a_;

@@ -284,8 +284,8 @@ std::string FormatarCoordenada(std::string_view texto, std::string_view tipo) {
     // Rounded to four decimals, then split exactly in ten-thousandths of a degree, so that
     // 20.25 is 15 minutes and never 14 minutes 59 seconds.
     char buf[64];
-    const auto escrito = std::to_chars(buf, buf + sizeof buf, std::fabs(v),
-                                       std::chars_format::fixed, 4);
+    const auto escrito =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 4);
     const std::string_view arredondado(buf, static_cast<std::size_t>(escrito.ptr - buf));
     const auto ponto = arredondado.find('.');
     int64_t graus = 0, frac = 0;
