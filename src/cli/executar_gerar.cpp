@@ -1,8 +1,6 @@
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,7 +15,7 @@
 #include "core/estatisticas_serie.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "output/arquivo_serie.h"
-#include "output/motivo_erro.h"
+#include "output/arquivo_temporario.h"
 #include "stations/configuracoes.h"
 #include "stations/estacoes.h"
 
@@ -51,57 +49,6 @@ void MarcarVariaveis(TextoConfiguracoes& texto, const std::vector<std::string>& 
             throw ErroUso("--variaveis: variável desconhecida \"" + nome + "\".");
     }
 }
-
-// A file written under a temporary name beside its destination and renamed into place by
-// Confirmar; removed if never confirmed.
-class ArquivoTemporario {
-  public:
-    ArquivoTemporario(std::filesystem::path destino, const std::string& conteudo)
-        : destino_(std::move(destino)) {
-        temporario_ = destino_;
-        temporario_ += ".tmp-" + std::to_string(::getpid());
-        std::FILE* f = std::fopen(temporario_.c_str(), "wb");
-        if (f == nullptr) Falhar(errno);
-        const bool escreveu =
-            std::fwrite(conteudo.data(), 1, conteudo.size(), f) == conteudo.size();
-        const int erro_escrita = errno;
-        if (std::fclose(f) != 0 || !escreveu) {
-            const int erro = escreveu ? errno : erro_escrita;
-            Remover();
-            Falhar(erro);
-        }
-        criado_ = true;
-    }
-    ~ArquivoTemporario() {
-        if (criado_) Remover();
-    }
-    ArquivoTemporario(const ArquivoTemporario&) = delete;
-    ArquivoTemporario& operator=(const ArquivoTemporario&) = delete;
-
-    void Confirmar() {
-        std::error_code ec;
-        std::filesystem::rename(temporario_, destino_, ec);
-        if (ec) {
-            throw ErroVentaro("Não foi possível gravar o arquivo " + destino_.string() + ": " +
-                              ec.message() + ".");
-        }
-        criado_ = false;
-    }
-
-  private:
-    [[noreturn]] void Falhar(int erro) {
-        throw ErroVentaro("Não foi possível gravar o arquivo " + destino_.string() + ": " +
-                          MotivoErro(erro) + ".");
-    }
-    void Remover() {
-        std::error_code ec;
-        std::filesystem::remove(temporario_, ec);
-    }
-
-    std::filesystem::path destino_;
-    std::filesystem::path temporario_;
-    bool criado_ = false;
-};
 
 }  // namespace
 

@@ -1,16 +1,14 @@
 #include "output/arquivo_serie.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
-#include <system_error>
 
 #include "core/calendario.h"
 #include "core/erro.h"
+#include "output/arquivo_temporario.h"
 #include "output/formato_numero.h"
-#include "output/motivo_erro.h"
 #include "output/texto_windows1252.h"
 
 namespace ventaro {
@@ -135,48 +133,7 @@ std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_an
 
 void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
                  uint32_t num_anos, char separador) {
-    const std::string texto = TextoSerie(dados, clima, num_anos, separador);
-    const std::string nome = arquivo.string();
-
-    // The text goes to a new file beside the target and replaces it only once complete, so a
-    // failure never leaves a truncated series where another model may read it.
-    std::filesystem::path temporario;
-    std::FILE* f = nullptr;
-    for (int tentativa = 0; f == nullptr; ++tentativa) {
-        std::string nome_temporario(1, '.');
-        nome_temporario += arquivo.filename().string();
-        nome_temporario += ".tmp";
-        nome_temporario += std::to_string(tentativa);
-        temporario = arquivo;
-        temporario.replace_filename(nome_temporario);
-        errno = 0;
-        f = std::fopen(temporario.c_str(), "wbx");
-        if (f == nullptr && (errno != EEXIST || tentativa >= 99)) {
-            const int erro = errno;
-            throw ErroVentaro("Não foi possível criar o arquivo " + nome + ": " +
-                              MotivoErro(erro != 0 ? erro : EIO));
-        }
-    }
-
-    errno = 0;
-    const bool gravou =
-        std::fwrite(texto.data(), 1, texto.size(), f) == texto.size() && std::fflush(f) == 0;
-    const int erro_gravacao = errno;
-    const bool fechou = std::fclose(f) == 0;
-    const int erro_fechamento = errno;
-    if (!gravou || !fechou) {
-        std::remove(temporario.c_str());
-        const int erro = !gravou ? erro_gravacao : erro_fechamento;
-        throw ErroVentaro("Não foi possível gravar o arquivo " + nome + ": " +
-                          MotivoErro(erro != 0 ? erro : EIO));
-    }
-
-    std::error_code ec;
-    std::filesystem::rename(temporario, arquivo, ec);
-    if (ec) {
-        std::remove(temporario.c_str());
-        throw ErroVentaro("Não foi possível substituir o arquivo " + nome + ": " + ec.message());
-    }
+    ArquivoTemporario(arquivo, TextoSerie(dados, clima, num_anos, separador)).Confirmar();
 }
 
 }  // namespace ventaro
