@@ -6,10 +6,10 @@
 #include <clocale>
 #include <exception>
 
-#include "app/dialogos.h"
 #include "app/tmain_frame.h"
 #include "import/ui/dialogos_importacao.h"
 #include "import/ui/paineis_importacao.h"
+#include "ui/dialogos.h"
 
 int main(int argc, char** argv) {
     QApplication aplicacao(argc, argv);

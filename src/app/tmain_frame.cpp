@@ -18,7 +18,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/dialogos.h"
 #include "app/painel_calculando.h"
 #include "app/progresso_qt.h"
 #include "app/splash.h"
@@ -26,9 +25,10 @@
 #include "core/erro.h"
 #include "core/estatisticas_serie.h"
 #include "output/arquivo_serie.h"
-#include "stations/ui/cursor_ocupado.h"
 #include "stations/ui/tfrm_configuracoes.h"
 #include "stations/ui/tfrm_selecionar_estacao.h"
+#include "ui/cursor_ocupado.h"
+#include "ui/dialogos.h"
 
 namespace ventaro {
 
@@ -84,8 +84,7 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
                           "\" como pasta de trabalho.");
     }
 
-    progresso_ = new ProgressoQt(gerador_, this);
-    gerador_.DefinirProgresso(progresso_);
+    progresso_ = new ProgressoQt(this);
 
     // Status bar: the current activity, then the long part of the hint under the pointer.
     status_atividade_ = new QLabel(Ocioso(), this);
@@ -114,20 +113,24 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
 
     CriarMenus();
 
-    frm_configuracoes_ = new TfrmConfiguracoes(dados_, gerador_, dialogos_, central);
+    frm_configuracoes_ = new TfrmConfiguracoes(dados_, dialogos_, central);
     RegistrarPainel(frm_configuracoes_);
     connect(frm_configuracoes_, &TfrmConfiguracoes::fechado, frm_configuracoes_, &QWidget::hide);
     connect(frm_configuracoes_, &TfrmConfiguracoes::concluido, this,
             [this] { DefinirStatus(Ocioso()); });
+    connect(frm_configuracoes_, &TfrmConfiguracoes::configuracoesAlteradas, this,
+            [this](const ConfiguracaoSerie& config) { config_ = config; });
 
     frm_selecionar_estacao_ =
-        new TfrmSelecionarEstacao(dados_, gerador_, dialogos_, pasta_ / "bd.sqlite", central);
+        new TfrmSelecionarEstacao(dados_, dialogos_, pasta_ / "bd.sqlite", central);
     RegistrarPainel(frm_selecionar_estacao_);
-    connect(frm_selecionar_estacao_, &TfrmSelecionarEstacao::estacaoSelecionada, this, [this] {
-        estatisticas_atualizadas_ = false;
-        HabilitarResultados(false);
-        Item(QStringLiteral("mmiCalcular"))->setEnabled(true);
-    });
+    connect(frm_selecionar_estacao_, &TfrmSelecionarEstacao::estacaoSelecionada, this,
+            [this](const VariaveisSimuladas& variaveis) {
+                config_.Variaveis = variaveis;
+                estatisticas_atualizadas_ = false;
+                HabilitarResultados(false);
+                Item(QStringLiteral("mmiCalcular"))->setEnabled(true);
+            });
     connect(frm_selecionar_estacao_, &TfrmSelecionarEstacao::selecaoFalhou, this,
             [this] { Item(QStringLiteral("mmiCalcular"))->setEnabled(false); });
     connect(frm_selecionar_estacao_, &TfrmSelecionarEstacao::fechado, this, [this] {
@@ -138,8 +141,9 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
     pan_calculando_ = new PainelCalculando(central);
     area_->addWidget(pan_calculando_, 0, 0, Qt::AlignCenter);
     pan_calculando_->hide();
-    connect(pan_calculando_, &PainelCalculando::cancelarClicado, this,
-            [this] { progresso_->PedirCancelamento(); });
+    connect(pan_calculando_, &PainelCalculando::cancelarClicado, this, [this] {
+        if (cancelamento_) cancelamento_->Cancelar();
+    });
     connect(progresso_, &ProgressoQt::passoAlterado, pan_calculando_,
             &PainelCalculando::DefinirPasso);
     connect(progresso_, &ProgressoQt::faixaAlterada, pan_calculando_,
@@ -342,7 +346,7 @@ void TMainFrame::closeEvent(QCloseEvent* evento) {
 
 void TMainFrame::AguardarTrabalhador() {
     if (trabalhador_ == nullptr) return;
-    progresso_->PedirCancelamento();
+    cancelamento_->Cancelar();
     trabalhador_->wait();
 }
 
@@ -370,7 +374,7 @@ void TMainFrame::mmiEstacaoClimatologicaClick() {
 
 void TMainFrame::mmiConfiguraesClick() {
     EsconderPaineis(frm_configuracoes_);
-    frm_configuracoes_->CarregarConfiguracoes();
+    frm_configuracoes_->CarregarConfiguracoes(config_);
     MostrarPainel(frm_configuracoes_);
     DefinirStatus(QStringLiteral("Configurações"));
 }
@@ -385,7 +389,7 @@ void TMainFrame::mmiCalcularClick() {
     EsconderPaineis();
     DefinirStatus(QStringLiteral("Calcular"));
 
-    const ConfiguracaoSerie config = gerador_.Configuracao();
+    const ConfiguracaoSerie config = config_;
     pan_calculando_->DefinirFaixa(0, DiasNoPeriodo(config.APartir, config.NumAnos));
     pan_calculando_->DefinirPosicao(0);
     pan_calculando_->DefinirNumTotalDeAnos(config.NumAnos);
@@ -401,9 +405,13 @@ void TMainFrame::mmiCalcularClick() {
     progresso_->Reiniciar();
     resultado_.reset();
     erro_calculo_ = nullptr;
-    trabalhador_ = QThread::create([this, dados = dados_] {
+    cancelamento_ = std::make_shared<SinalCancelamento>();
+    // The worker works on copies of the stations and the settings, so the window may change
+    // its own while it runs.
+    trabalhador_ = QThread::create([this, dados = dados_, config, cancelamento = cancelamento_] {
         try {
-            resultado_ = gerador_.Calcular(dados, ModoCalculo::Normal);
+            resultado_ = gerador_.Calcular(dados, config, ModoCalculo::Normal,
+                                           {cancelamento.get(), progresso_});
         } catch (...) {
             erro_calculo_ = std::current_exception();
         }
@@ -439,8 +447,10 @@ void TMainFrame::FimDoCalculo() {
         return;
     }
 
-    const bool cancelado = gerador_.Cancelado() || progresso_->CancelamentoPedido();
-    clima_ = std::move(*resultado_);
+    // A cancel pressed after the run's last check point still cancels: nothing is saved.
+    const bool cancelado = resultado_->Cancelado || cancelamento_->Cancelado();
+    clima_ = std::move(resultado_->Clima);
+    const std::vector<std::string> avisos_calculo = std::move(resultado_->Avisos);
     resultado_.reset();
     config_clima_ = config_em_calculo_;
     pan_calculando_->DefinirPasso(QStringLiteral("Preparando para salvar a série gerada..."));
@@ -451,9 +461,9 @@ void TMainFrame::FimDoCalculo() {
     estatisticas_atualizadas_ = false;
     EncerrarCalculo();
 
-    if (!cancelado && !gerador_.Avisos().empty()) {
+    if (!cancelado && !avisos_calculo.empty()) {
         QStringList avisos;
-        for (const std::string& aviso : gerador_.Avisos()) {
+        for (const std::string& aviso : avisos_calculo) {
             avisos << QString::fromStdString(aviso);
         }
         dialogos_.Mensagem(this, Dialogos::Icone::Aviso, QString::fromUtf8(kTituloAplicacao),

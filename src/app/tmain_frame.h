@@ -9,11 +9,14 @@
 #include <memory>
 #include <optional>
 
+#include "core/configuracao_serie.h"
+#include "core/sinal_cancelamento.h"
 #include "core/tclima.h"
 #include "core/tdados.h"
 #include "core/tregressao.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "stations/estacoes.h"
+#include "ui/janela_paineis.h"
 
 class QLabel;
 class QMenu;
@@ -37,8 +40,9 @@ QString ParteLongaDaDica(const QString& dica);
 QString TextoErroCalculo(const std::exception& erro, uint32_t num_anos);
 
 // The application's only window: menus, status bar, splash, the embedded panels (one shown at
-// a time) and the progress panel of a run. It owns the objects every panel shares.
-class TMainFrame : public QMainWindow {
+// a time) and the progress panel of a run. It owns the objects every panel shares and the
+// settings of the next run; panel libraries reach it only as a JanelaPaineis.
+class TMainFrame : public QMainWindow, public JanelaPaineis {
     Q_OBJECT
   public:
     // `pasta` is the application's folder: it becomes the working directory and holds
@@ -49,31 +53,38 @@ class TMainFrame : public QMainWindow {
     // Shared objects.
     TDados& Dados() { return dados_; }
     TDados& Estatisticas() { return estatisticas_; }
-    TCalcularSerieSintetica& Gerador() { return gerador_; }
     const TClima& Clima() const { return clima_; }
     TRegressao& Regressao() { return regressao_; }
-    Dialogos& Dlg() { return dialogos_; }
+    Dialogos& Dlg() override { return dialogos_; }
+    QWidget* AreaPaineis() override { return centralWidget(); }
+
+    // Settings of the next run, as the settings panel and station selection leave them.
+    const ConfiguracaoSerie& Configuracao() const { return config_; }
+    void DefinirConfiguracao(const ConfiguracaoSerie& config) { config_ = config; }
+    // Settings of the run that produced Clima(): statistics and the file header must describe
+    // that series even if the settings were changed afterwards.
+    const ConfiguracaoSerie& ConfiguracaoClima() const { return config_clima_; }
     bool EstatisticasAtualizadas() const { return estatisticas_atualizadas_; }
     bool Calculando() const { return trabalhador_ != nullptr; }
 
     // Menu item by component name ("mmiCalcular", "mmiValoresDiarios", ...); nullptr if none.
-    QAction* Item(const QString& nome) const;
+    QAction* Item(const QString& nome) const override;
 
     // Adds an embedded panel, hidden, above the ones registered before. With `item`, that menu
     // item is enabled and shows the panel, after which `ao_mostrar` fills it.
     void RegistrarPainel(QWidget* painel, QAction* item = nullptr,
-                         std::function<void()> ao_mostrar = {});
+                         std::function<void()> ao_mostrar = {}) override;
     // Hides every embedded panel but `exceto`.
     void EsconderPaineis(QWidget* exceto = nullptr);
     // Hides the other panels and shows this one.
-    void MostrarPainel(QWidget* painel);
+    void MostrarPainel(QWidget* painel) override;
 
-    void DefinirStatus(const QString& texto);
+    void DefinirStatus(const QString& texto) override;
     QString Status() const;
     QString Dica() const;
 
-    TfrmSelecionarEstacao* frmSelecionarEstacao1() const { return frm_selecionar_estacao_; }
-    TfrmConfiguracoes* frmConfiguracoes1() const { return frm_configuracoes_; }
+    TfrmSelecionarEstacao* frmSelecionarEstacao() const { return frm_selecionar_estacao_; }
+    TfrmConfiguracoes* frmConfiguracoes() const { return frm_configuracoes_; }
     PainelCalculando* panCalculando() const { return pan_calculando_; }
     PainelSplash* pnlSplash() const { return pnl_splash_; }
 
@@ -115,18 +126,20 @@ class TMainFrame : public QMainWindow {
     // Shared objects, created in this order and freed in the reverse one.
     TDados dados_;
     TDados estatisticas_;
-    TCalcularSerieSintetica gerador_;
+    const TCalcularSerieSintetica gerador_;
     TRegressao regressao_;
     TClima clima_;
-    // Settings of the run that produced clima_: statistics and the file header must describe
-    // that series even if the settings were changed afterwards.
+    ConfiguracaoSerie config_;
     ConfiguracaoSerie config_clima_;
     ConfiguracaoSerie config_em_calculo_;
     bool estatisticas_atualizadas_ = false;
 
     ProgressoQt* progresso_ = nullptr;
     QThread* trabalhador_ = nullptr;
-    std::optional<TClima> resultado_;
+    // The running calculation's cancel request; shared with the worker, which may outlive a
+    // window that is being closed only until AguardarTrabalhador returns.
+    std::shared_ptr<SinalCancelamento> cancelamento_;
+    std::optional<ResultadoCalculo> resultado_;
     std::exception_ptr erro_calculo_;
 
     std::map<QString, QAction*> itens_;

@@ -29,25 +29,25 @@ void ExigirInteiro(const std::string& opcao, const std::string& valor) {
     }
 }
 
-void MarcarVariaveis(TextoConfiguracoes& texto, const std::vector<std::string>& nomes) {
-    texto.SimularPrec = texto.SimularTMax = texto.SimularTMin = texto.SimularRad =
-        texto.SimularVVento = texto.SimularUmid = false;
+VariaveisSimuladas LerVariaveis(const std::vector<std::string>& nomes) {
+    VariaveisSimuladas v;
     for (const auto& nome : nomes) {
         if (nome == "prec")
-            texto.SimularPrec = true;
+            v.SimularPrec = true;
         else if (nome == "tmax")
-            texto.SimularTMax = true;
+            v.SimularTMax = true;
         else if (nome == "tmin")
-            texto.SimularTMin = true;
+            v.SimularTMin = true;
         else if (nome == "rad")
-            texto.SimularRad = true;
+            v.SimularRad = true;
         else if (nome == "vvento")
-            texto.SimularVVento = true;
+            v.SimularVVento = true;
         else if (nome == "umid")
-            texto.SimularUmid = true;
+            v.SimularUmid = true;
         else
             throw ErroUso("--variaveis: variável desconhecida \"" + nome + "\".");
     }
+    return v;
 }
 
 }  // namespace
@@ -55,15 +55,13 @@ void MarcarVariaveis(TextoConfiguracoes& texto, const std::vector<std::string>& 
 void ExecutarGerar(const OpcoesGerar& opcoes) {
     // The settings start from the defaults the settings panel restores (10 years from year 1,
     // with corrections) and are checked before anything is opened.
-    ConfiguracaoSerie padrao;
-    padrao.RestaurarPadroes();
-    TextoConfiguracoes texto = CarregarConfiguracoes(padrao);
+    TextoConfiguracoes texto = CarregarConfiguracoes(ConfiguracaoSerie::Padroes());
     if (opcoes.anos) texto.NumAnos = *opcoes.anos;
     if (opcoes.a_partir) texto.APartir = *opcoes.a_partir;
     ExigirInteiro("--anos", texto.NumAnos);
     ExigirInteiro("--a-partir", texto.APartir);
     texto.Correcao = !opcoes.sem_correcao;
-    if (opcoes.variaveis) MarcarVariaveis(texto, *opcoes.variaveis);
+    if (opcoes.variaveis) texto.Variaveis = LerVariaveis(*opcoes.variaveis);
     const char separador =
         opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
 
@@ -72,32 +70,22 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
     CarregarEstacaoPrec(banco, opcoes.pluviometrica, dados);
     if (opcoes.climatologica) CarregarEstacaoClima(banco, *opcoes.climatologica, dados);
 
-    if (!opcoes.variaveis) {
-        const VariaveisSimuladas v = AjustarVariaveisSimuladas(dados);
-        texto.SimularPrec = v.Prec;
-        texto.SimularTMax = v.TMax;
-        texto.SimularTMin = v.TMin;
-        texto.SimularRad = v.Rad;
-        texto.SimularVVento = v.VVento;
-        texto.SimularUmid = v.Umid;
-    }
+    if (!opcoes.variaveis) texto.Variaveis = AjustarVariaveisSimuladas(dados);
     const Validacao validacao = ValidarConfiguracoes(texto, dados);
     if (validacao.Resultado != ResultadoValidacao::Valida) throw ErroVentaro(validacao.Mensagem);
     const ConfiguracaoSerie& config = validacao.Configuracao;
 
-    TCalcularSerieSintetica gerador;
-    gerador.Configuracao() = config;
-    TClima clima;
+    ResultadoCalculo resultado;
     {
         std::optional<ProgressoTerminal> barra;
         if (::isatty(STDERR_FILENO)) {
             barra.emplace(stderr, config.NumAnos, LarguraDoTerminal(STDERR_FILENO));
-            gerador.DefinirProgresso(&*barra);
         }
-        clima = gerador.Calcular(dados);
-        gerador.DefinirProgresso(nullptr);
+        resultado = TCalcularSerieSintetica().Calcular(dados, config, ModoCalculo::Normal,
+                                                       {nullptr, barra ? &*barra : nullptr});
     }
-    for (const auto& aviso : gerador.Avisos()) {
+    const TClima& clima = resultado.Clima;
+    for (const auto& aviso : resultado.Avisos) {
         std::fprintf(stderr, "ventaro-cli: aviso: %s\n", aviso.c_str());
     }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <atomic>
 #include <charconv>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/sinal_cancelamento.h"
 #include "core/tclima.h"
 #include "core/tdados.h"
 #include "generator/fluxo_aleatorio.h"
@@ -42,11 +42,11 @@ struct ContextoPasso {
     TClima& clima;
     const TDados& dados;
     FluxoAleatorio& fluxo;
-    const std::atomic<bool>& cancelado;
+    const SinalCancelamento& cancelamento;
     Progresso* progresso = nullptr;
     MetodoInversao metodo = MetodoInversao::Tabela;
 
-    bool Cancelado() const { return cancelado.load(std::memory_order_relaxed); }
+    bool Cancelado() const { return cancelamento.Cancelado(); }
     void Faixa(int64_t minimo, int64_t maximo) const {
         if (progresso != nullptr) progresso->DefinirFaixa(minimo, maximo);
     }

@@ -102,7 +102,7 @@ double LeisGama::Inverter(int mes, int classe, double u) {
 }
 
 void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
-                               const std::atomic<bool>& cancelado) {
+                               const SinalCancelamento& cancelamento) {
     if (metodo_ != MetodoInversao::Tabela) return;
     // The largest draw of each law; the grid is walked to the limit first, so that the threads
     // only read it.
@@ -120,8 +120,7 @@ void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
         }
     }
     ExecutarEmParalelo(tarefas.size(), [&](std::size_t i) {
-        if (!cancelado.load(std::memory_order_relaxed))
-            tarefas[i].first->EstenderAte(tarefas[i].second);
+        if (!cancelamento.Cancelado()) tarefas[i].first->EstenderAte(tarefas[i].second);
     });
 }
 
@@ -180,7 +179,7 @@ bool SimulacaoTempestades::SimularDuracao() {
         duracoes.push_back({m, classe, ctx_.fluxo.Uniform()});
         ++tempestades[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(classe)];
     }
-    duracao_.EstenderTabelas(duracoes, ctx_.cancelado);
+    duracao_.EstenderTabelas(duracoes, ctx_.cancelamento);
     // The peak-intensity draws are not known yet (a storm draws again while its draw lies
     // below its mean intensity). Walking each table to where the largest of its storms' draws
     // most likely lies leaves little for the pass itself; walking too far or not far enough
@@ -195,7 +194,7 @@ bool SimulacaoTempestades::SimularDuracao() {
                 {m, classe, 1.0 - 1.0 / (10.0 * static_cast<double>(quantas + 1))});
         }
     }
-    intensidade_.EstenderTabelas(intensidades, ctx_.cancelado);
+    intensidade_.EstenderTabelas(intensidades, ctx_.cancelamento);
 
     std::size_t i = 0;
     for (std::size_t d = 1; d <= n; ++d) {

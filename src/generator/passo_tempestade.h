@@ -48,7 +48,7 @@ class LeisGama {
     // Walks the tables of valid laws far enough for the given draws, on two threads when the
     // machine has them. Invalid laws are left alone: the storm that needs one reports it.
     void EstenderTabelas(std::span<const Necessidade> necessidades,
-                         const std::atomic<bool>& cancelado);
+                         const SinalCancelamento& cancelamento);
 
     // Density evaluations spent on tables so far (for tests).
     std::size_t PassosTabelas() const;

@@ -35,28 +35,35 @@ TClima CriarSerie(const ConfiguracaoSerie& c) {
 
 }  // namespace
 
-void TCalcularSerieSintetica::DefinirPasso(std::string_view texto) {
-    if (progresso_ != nullptr) progresso_->DefinirPasso(texto);
-}
-
-TClima TCalcularSerieSintetica::Calcular(const TDados& dados, ModoCalculo modo) {
-    cancelado_.store(false, std::memory_order_relaxed);
-    avisos_.clear();
-    ColetorAvisos avisos(avisos_);
-    const ConfiguracaoSerie c = config_;
+ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const ConfiguracaoSerie& c,
+                                                   ModoCalculo modo,
+                                                   AcompanhamentoCalculo acompanhamento) const {
+    ResultadoCalculo resultado;
+    ColetorAvisos avisos(resultado.Avisos);
+    // A run nobody can cancel still reads a signal at its check points.
+    const SinalCancelamento nunca;
+    const SinalCancelamento& cancelamento =
+        acompanhamento.Cancelamento != nullptr ? *acompanhamento.Cancelamento : nunca;
+    Progresso* const progresso = acompanhamento.Receptor;
+    const auto DefinirPasso = [progresso](std::string_view texto) {
+        if (progresso != nullptr) progresso->DefinirPasso(texto);
+    };
+    const auto Cancelado = [&cancelamento] { return cancelamento.Cancelado(); };
+    const VariaveisSimuladas& v = c.Variaveis;
 
     DefinirPasso("Simulando a lâmina total e o tempo de pico da precipitação...");
-    TClima clima = CriarSerie(c);
+    resultado.Clima = CriarSerie(c);
+    TClima& clima = resultado.Clima;
     FluxoAleatorio fluxo;
     fluxo.Semear(kSemente);
     clima.LimparDia(0);
-    ContextoPasso ctx{clima, dados, fluxo, cancelado_, progresso_, metodo_};
+    ContextoPasso ctx{clima, dados, fluxo, cancelamento, progresso, metodo_};
 
-    if (progresso_ != nullptr) progresso_->DefinirFaixa(0, clima.NumDias);
+    if (progresso != nullptr) progresso->DefinirFaixa(0, clima.NumDias);
     // All climate variables depend on the wet/dry sequence: this pass always runs.
     SimularPrecipitacao(ctx);
 
-    if (c.SimularPrec && !Cancelado()) {
+    if (v.SimularPrec && !Cancelado()) {
         SimulacaoTempestades tempestades(ctx);
         DefinirPasso("Simulando os dados de duração da precipitação...");
         tempestades.SimularDuracao();
@@ -67,13 +74,13 @@ TClima TCalcularSerieSintetica::Calcular(const TDados& dados, ModoCalculo modo) 
     if (!Cancelado()) {
         // Depths are corrected before the profiles, which must hold the storm's final depth.
         if (c.Correcao) CorrigirLamina(clima, dados);
-        if (c.SimularPrec) CalcularPerfis(clima);
-        if (modo == ModoCalculo::Erosividade && !Cancelado() && c.SimularPrec) {
+        if (v.SimularPrec) CalcularPerfis(clima);
+        if (modo == ModoCalculo::Erosividade && !Cancelado() && v.SimularPrec) {
             DefinirPasso("Calculando as erosividades da chuva...");
             CalcularErosividades(clima);
         }
         DefinirPasso("Simulando os dados climatológicos...");
-        if (c.SimularTMax || c.SimularTMin || c.SimularRad) {
+        if (v.SimularTMax || v.SimularTMin || v.SimularRad) {
             // One process gives all three variables, whichever of them was asked for.
             SimularTemperaturaRadiacao(ctx);
             if (c.Correcao) {
@@ -84,16 +91,17 @@ TClima TCalcularSerieSintetica::Calcular(const TDados& dados, ModoCalculo modo) 
         }
     }
 
-    if (c.SimularVVento && !Cancelado()) {
+    if (v.SimularVVento && !Cancelado()) {
         SimularVento(ctx);
         if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::VVento, avisos);
     }
 
-    if (c.SimularUmid && !Cancelado()) {
+    if (v.SimularUmid && !Cancelado()) {
         SimularUmidade(ctx, avisos);
         if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, avisos);
     }
-    return clima;
+    resultado.Cancelado = Cancelado();
+    return resultado;
 }
 
 }  // namespace ventaro

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <atomic>
-#include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "core/configuracao_serie.h"
+#include "core/sinal_cancelamento.h"
 #include "core/tclima.h"
 #include "core/tdados.h"
 #include "generator/inversao.h"
@@ -13,61 +12,40 @@
 
 namespace ventaro {
 
-// Settings of a run. The constructor values are those of a new generator; RestaurarPadroes
-// gives the defaults the settings panel restores.
-struct ConfiguracaoSerie {
-    uint32_t NumAnos = 1;
-    uint32_t APartir = 1;
-    bool Correcao = true;
-    bool SimularPrec = false;
-    bool SimularTMax = false;
-    bool SimularTMin = false;
-    bool SimularRad = false;
-    bool SimularVVento = false;
-    bool SimularUmid = false;
-
-    void RestaurarPadroes() {
-        *this = ConfiguracaoSerie{};
-        NumAnos = 10;
-        SimularPrec = true;
-    }
-    bool operator==(const ConfiguracaoSerie&) const = default;
-};
-
 enum class ModoCalculo { Normal = 0, Erosividade = 1 };
 
-// Turns the monthly parameters of the selected stations into a daily synthetic series.
+// What a run gives back: the series, its warnings (humidity laws replaced, months left
+// uncorrected; each text once, in the order first met) and whether it was cancelled, in which
+// case the series holds only what the passes wrote before they stopped.
+struct ResultadoCalculo {
+    TClima Clima;
+    std::vector<std::string> Avisos;
+    bool Cancelado = false;
+};
+
+// What a run reports to and is stopped by. Both are optional and owned by the caller.
+struct AcompanhamentoCalculo {
+    const SinalCancelamento* Cancelamento = nullptr;
+    Progresso* Receptor = nullptr;
+};
+
+// Turns the monthly parameters of the selected stations into a daily synthetic series. A run is
+// a function of the station data and the settings alone (the stream is reseeded with 5 every
+// time), so one generator may serve independent runs on several threads at once.
 class TCalcularSerieSintetica {
   public:
-    ConfiguracaoSerie& Configuracao() { return config_; }
-    const ConfiguracaoSerie& Configuracao() const { return config_; }
-    void RestaurarPadroes() { config_.RestaurarPadroes(); }
+    TCalcularSerieSintetica() = default;
+    // The plain scan of the distribution functions instead of the tables; same series, slower.
+    explicit TCalcularSerieSintetica(MetodoInversao metodo) : metodo_(metodo) {}
 
-    // Receiver of progress, or nullptr. Not owned.
-    void DefinirProgresso(Progresso* progresso) { progresso_ = progresso; }
-    void DefinirMetodoInversao(MetodoInversao metodo) { metodo_ = metodo; }
-
-    // May be called from any thread; the run notices it at its next check point (at least
-    // once per day).
-    void Cancelar() { cancelado_.store(true, std::memory_order_relaxed); }
-    bool Cancelado() const { return cancelado_.load(std::memory_order_relaxed); }
-
-    // One run. The stream is reseeded with 5, so equal parameters and settings give equal
-    // series. Throws ErroVentaro, before the series is complete, when a storm law needed by
-    // the run is undefined. After a cancel the returned store holds what the passes wrote.
-    TClima Calcular(const TDados& dados, ModoCalculo modo = ModoCalculo::Normal);
-
-    // Warnings of the last run (humidity laws replaced, months left uncorrected), each once.
-    const std::vector<std::string>& Avisos() const { return avisos_; }
+    // One run. Throws ErroVentaro, before the series is complete, when a storm law needed by
+    // the run is undefined or the series does not fit in memory.
+    ResultadoCalculo Calcular(const TDados& dados, const ConfiguracaoSerie& config,
+                              ModoCalculo modo = ModoCalculo::Normal,
+                              AcompanhamentoCalculo acompanhamento = {}) const;
 
   private:
-    void DefinirPasso(std::string_view texto);
-
-    ConfiguracaoSerie config_;
     MetodoInversao metodo_ = MetodoInversao::Tabela;
-    Progresso* progresso_ = nullptr;
-    std::atomic<bool> cancelado_{false};
-    std::vector<std::string> avisos_;
 };
 
 }  // namespace ventaro

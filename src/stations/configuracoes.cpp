@@ -34,12 +34,7 @@ TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     t.NumAnos = std::to_string(config.NumAnos);
     t.APartir = std::to_string(config.APartir);
     t.Correcao = config.Correcao;
-    t.SimularPrec = config.SimularPrec;
-    t.SimularTMax = config.SimularTMax;
-    t.SimularTMin = config.SimularTMin;
-    t.SimularRad = config.SimularRad;
-    t.SimularVVento = config.SimularVVento;
-    t.SimularUmid = config.SimularUmid;
+    t.Variaveis = config.Variaveis;
     return t;
 }
 
@@ -78,13 +73,12 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
         v.Mensagem = kMensagemCampoInvalido;
         return v;
     }
-    if (dados.Nome().empty() && texto.SimularPrec) {
+    if (dados.Nome().empty() && texto.Variaveis.SimularPrec) {
         v.Resultado = ResultadoValidacao::FaltaEstacaoPrec;
         v.Mensagem = kMensagemFaltaEstacaoPrec;
         return v;
     }
-    if (dados.NomeClima().empty() && (texto.SimularTMax || texto.SimularTMin || texto.SimularRad ||
-                                      texto.SimularVVento || texto.SimularUmid)) {
+    if (dados.NomeClima().empty() && texto.Variaveis.AlgumaClimatica()) {
         v.Resultado = ResultadoValidacao::FaltaEstacaoClima;
         v.Mensagem = kMensagemFaltaEstacaoClima;
         return v;
@@ -93,12 +87,7 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
     c.NumAnos = *num_anos;
     c.APartir = *a_partir;
     c.Correcao = texto.Correcao;
-    c.SimularPrec = texto.SimularPrec;
-    c.SimularTMax = texto.SimularTMax;
-    c.SimularTMin = texto.SimularTMin;
-    c.SimularRad = texto.SimularRad;
-    c.SimularVVento = texto.SimularVVento;
-    c.SimularUmid = texto.SimularUmid;
+    c.Variaveis = texto.Variaveis;
     return v;
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/configuracao_serie.h"
 #include "core/tdados.h"
-#include "generator/tcalcular_serie_sintetica.h"
 
 namespace ventaro {
 
@@ -16,8 +16,7 @@ struct TextoConfiguracoes {
     std::string NumAnos;
     std::string APartir;
     bool Correcao = true;
-    bool SimularPrec = false, SimularTMax = false, SimularTMin = false, SimularRad = false,
-         SimularVVento = false, SimularUmid = false;
+    VariaveisSimuladas Variaveis;
 };
 
 enum class ResultadoValidacao {

@@ -260,13 +260,13 @@ VariaveisSimuladas AjustarVariaveisSimuladas(const TDados& dados) {
     const int umid = zeros({&d.XUmidSe, &d.XUmidCh, &d.SUmidSe, &d.SUmidCh});
 
     VariaveisSimuladas v;
-    v.Prec = prec != 60;
+    v.SimularPrec = prec != 60;
     // Maximum and minimum temperature and radiation form one multivariate model: without any
     // of the three, no climate variable can be simulated.
     if (tmax == 48 || tmin == 48 || rad == 48) return v;
-    v.TMax = v.TMin = v.Rad = true;
-    v.VVento = vento != 72;
-    v.Umid = umid != 48;
+    v.SimularTMax = v.SimularTMin = v.SimularRad = true;
+    v.SimularVVento = vento != 72;
+    v.SimularUmid = umid != 48;
     return v;
 }
 

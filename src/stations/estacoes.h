@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/configuracao_serie.h"
 #include "core/tdados.h"
 #include "stations/banco_dados.h"
 
@@ -32,10 +33,6 @@ void CarregarEstacaoPrec(BancoDados& banco, std::string_view codigo, TDados& dad
 void CarregarEstacaoClima(BancoDados& banco, std::string_view codigo, TDados& dados);
 
 // Which variables the loaded parameters allow to simulate.
-struct VariaveisSimuladas {
-    bool Prec = false, TMax = false, TMin = false, Rad = false, VVento = false, Umid = false;
-    bool operator==(const VariaveisSimuladas&) const = default;
-};
 VariaveisSimuladas AjustarVariaveisSimuladas(const TDados& dados);
 
 // Decimal degrees as degrees, minutes and truncated seconds with a hemisphere letter:

@@ -14,9 +14,10 @@ namespace {
 class CalculoTest : public JanelaTeste {
   protected:
     void Configurar(uint32_t anos, uint32_t a_partir) {
-        auto& config = janela_->Gerador().Configuracao();
+        ConfiguracaoSerie config = janela_->Configuracao();
         config.NumAnos = anos;
         config.APartir = a_partir;
+        janela_->DefinirConfiguracao(config);
     }
 
     static QStringList Linhas(const QString& arquivo) {

@@ -12,10 +12,10 @@ class ConfiguracoesTest : public JanelaTeste {
   protected:
     TfrmConfiguracoes* Abrir() {
         Item("mmiConfiguraes")->trigger();
-        return janela_->frmConfiguracoes1();
+        return janela_->frmConfiguracoes();
     }
     void Confirmar() {
-        QTest::mouseClick(janela_->frmConfiguracoes1()->btnConfiguracoesOk(), Qt::LeftButton);
+        QTest::mouseClick(janela_->frmConfiguracoes()->btnConfiguracoesOk(), Qt::LeftButton);
     }
 };
 
@@ -57,7 +57,7 @@ TEST_F(ConfiguracoesTest, YearFieldsTakeOnlyDigitsAndBackspace) {
 
 TEST_F(ConfiguracoesTest, InvalidYearOffersToRestoreDefaultsAndWritesNothingOnCancel) {
     auto* painel = Abrir();
-    const ConfiguracaoSerie antes = janela_->Gerador().Configuracao();
+    const ConfiguracaoSerie antes = janela_->Configuracao();
     // Empty, pasted non-digits and a number beyond 32 bits are caught before the panel hides.
     for (const QString& texto : {QString(), QStringLiteral("12a"), QStringLiteral("4294967296"),
                                  QStringLiteral("99999999999999999999")}) {
@@ -67,7 +67,7 @@ TEST_F(ConfiguracoesTest, InvalidYearOffersToRestoreDefaultsAndWritesNothingOnCa
         dialogos_.respostas_confirmar.push_back(false);
         Confirmar();
         EXPECT_TRUE(painel->isVisible()) << texto.toStdString();
-        EXPECT_EQ(janela_->Gerador().Configuracao(), antes) << texto.toStdString();
+        EXPECT_EQ(janela_->Configuracao(), antes) << texto.toStdString();
     }
     ASSERT_EQ(dialogos_.perguntas.size(), 4u);
     EXPECT_EQ(
@@ -130,12 +130,12 @@ TEST_F(ConfiguracoesTest, ValidConfirmationWritesEverySettingAndCancelWritesNone
     Confirmar();
     EXPECT_FALSE(painel->isVisible());
     EXPECT_TRUE(dialogos_.mensagens.empty());
-    const ConfiguracaoSerie& config = janela_->Gerador().Configuracao();
+    const ConfiguracaoSerie config = janela_->Configuracao();
     EXPECT_EQ(config.NumAnos, 25u);
     EXPECT_EQ(config.APartir, 1990u);
     EXPECT_FALSE(config.Correcao);
-    EXPECT_FALSE(config.SimularVVento);
-    EXPECT_TRUE(config.SimularUmid);
+    EXPECT_FALSE(config.Variaveis.SimularVVento);
+    EXPECT_TRUE(config.Variaveis.SimularUmid);
     // Settings change no menu.
     EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
     EXPECT_FALSE(Item("mmiSalvarResultados")->isEnabled());
@@ -144,7 +144,7 @@ TEST_F(ConfiguracoesTest, ValidConfirmationWritesEverySettingAndCancelWritesNone
     painel->edtNumAnos()->setText(QStringLiteral("3"));
     QTest::mouseClick(painel->btnConfiguracoesCancelar(), Qt::LeftButton);
     EXPECT_FALSE(painel->isVisible());
-    EXPECT_EQ(janela_->Gerador().Configuracao().NumAnos, 25u);
+    EXPECT_EQ(janela_->Configuracao().NumAnos, 25u);
     EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/dialogos.h"
+#include "ui/dialogos.h"
 
 namespace ventaro::teste {
 

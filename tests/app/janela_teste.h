@@ -59,7 +59,7 @@ class JanelaTeste : public ::testing::Test {
     // code is not listed.
     bool EscolherLinha(const char* item, const std::string& codigo) {
         Item(item)->trigger();
-        auto* painel = janela_->frmSelecionarEstacao1();
+        auto* painel = janela_->frmSelecionarEstacao();
         auto* grade = painel->sgEstacoesDados();
         const auto* modelo = static_cast<const ModeloEstacoes*>(grade->model());
         for (std::size_t i = 0; i < modelo->Linhas().size(); ++i) {
@@ -73,7 +73,7 @@ class JanelaTeste : public ::testing::Test {
 
     void SelecionarEstacao(const char* item, const std::string& codigo) {
         ASSERT_TRUE(EscolherLinha(item, codigo)) << codigo;
-        QTest::mouseClick(janela_->frmSelecionarEstacao1()->btnSelecionarEstacaoOk(),
+        QTest::mouseClick(janela_->frmSelecionarEstacao()->btnSelecionarEstacaoOk(),
                           Qt::LeftButton);
     }
 

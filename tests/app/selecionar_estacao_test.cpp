@@ -16,7 +16,7 @@ std::vector<std::string> Codigos(TfrmSelecionarEstacao* painel) {
 }
 
 TEST_F(SelecionarEstacaoTest, ListsOnlyTheStationsOfTheKindShown) {
-    auto* painel = janela_->frmSelecionarEstacao1();
+    auto* painel = janela_->frmSelecionarEstacao();
     Item("mmiEstacaoPluviometrica")->trigger();
     EXPECT_EQ(Codigos(painel), (std::vector<std::string>{"447002", "2045012", "2345024", "2345106",
                                                          "2447049", "2852006"}));
@@ -42,7 +42,7 @@ TEST_F(SelecionarEstacaoTest, ListsOnlyTheStationsOfTheKindShown) {
 }
 
 TEST_F(SelecionarEstacaoTest, SearchMatchesCodeNameOrMunicipalityAndShowAllRestores) {
-    auto* painel = janela_->frmSelecionarEstacao1();
+    auto* painel = janela_->frmSelecionarEstacao();
     Item("mmiEstacaoPluviometrica")->trigger();
 
     painel->edtProcurarEstacao()->setText(QStringLiteral("PASSO"));
@@ -73,23 +73,25 @@ TEST_F(SelecionarEstacaoTest, SearchMatchesCodeNameOrMunicipalityAndShowAllResto
 TEST_F(SelecionarEstacaoTest, SelectingBothStationsEnablesCalcularAndSetsTheSwitches) {
     SelecionarEstacao("mmiEstacaoPluviometrica", "2045012");
     EXPECT_TRUE(dialogos_.mensagens.empty());
-    EXPECT_FALSE(janela_->frmSelecionarEstacao1()->isVisible());
+    EXPECT_FALSE(janela_->frmSelecionarEstacao()->isVisible());
     EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
     EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
     EXPECT_EQ(janela_->Dados().CodEstacao, 2045012);
-    auto config = janela_->Gerador().Configuracao();
-    EXPECT_TRUE(config.SimularPrec);
-    EXPECT_FALSE(config.SimularTMax || config.SimularTMin || config.SimularRad ||
-                 config.SimularVVento || config.SimularUmid);
+    auto config = janela_->Configuracao();
+    EXPECT_TRUE(config.Variaveis.SimularPrec);
+    EXPECT_FALSE(config.Variaveis.SimularTMax || config.Variaveis.SimularTMin ||
+                 config.Variaveis.SimularRad || config.Variaveis.SimularVVento ||
+                 config.Variaveis.SimularUmid);
 
     SelecionarEstacao("mmiEstacaoClimatologica", "83587");
     EXPECT_TRUE(dialogos_.mensagens.empty());
     EXPECT_EQ(janela_->Dados().CodEstacaoClima, 83587);
     // The rainfall block stays when the climatological station is loaded.
     EXPECT_EQ(janela_->Dados().CodEstacao, 2045012);
-    config = janela_->Gerador().Configuracao();
-    EXPECT_TRUE(config.SimularPrec && config.SimularTMax && config.SimularTMin &&
-                config.SimularRad && config.SimularVVento && config.SimularUmid);
+    config = janela_->Configuracao();
+    EXPECT_TRUE(config.Variaveis.SimularPrec && config.Variaveis.SimularTMax &&
+                config.Variaveis.SimularTMin && config.Variaveis.SimularRad &&
+                config.Variaveis.SimularVVento && config.Variaveis.SimularUmid);
     EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
     EXPECT_FALSE(Item("mmiVisualizarResultados")->isEnabled());
     EXPECT_FALSE(Item("mmiSalvarResultados")->isEnabled());
@@ -98,9 +100,9 @@ TEST_F(SelecionarEstacaoTest, SelectingBothStationsEnablesCalcularAndSetsTheSwit
 TEST_F(SelecionarEstacaoTest, CancelLeavesTheStationsAndMenusAlone) {
     SelecionarEstacao("mmiEstacaoPluviometrica", "2045012");
     ASSERT_TRUE(EscolherLinha("mmiEstacaoPluviometrica", "2852006"));
-    QTest::mouseClick(janela_->frmSelecionarEstacao1()->btnSelecionarEstacaoCancelar(),
+    QTest::mouseClick(janela_->frmSelecionarEstacao()->btnSelecionarEstacaoCancelar(),
                       Qt::LeftButton);
-    EXPECT_FALSE(janela_->frmSelecionarEstacao1()->isVisible());
+    EXPECT_FALSE(janela_->frmSelecionarEstacao()->isVisible());
     EXPECT_EQ(janela_->Dados().CodEstacao, 2045012);
     EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
     EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
@@ -120,7 +122,7 @@ TEST_F(SelecionarEstacaoTest, StationWithAMissingMonthCannotBeSelected) {
     // The details say which month is missing.
     EXPECT_TRUE(mensagem.detalhe.contains(QStringLiteral("5"))) << mensagem.detalhe.toStdString();
     EXPECT_FALSE(Item("mmiCalcular")->isEnabled());
-    EXPECT_TRUE(janela_->frmSelecionarEstacao1()->isVisible());
+    EXPECT_TRUE(janela_->frmSelecionarEstacao()->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -137,7 +139,7 @@ TEST_F(SelecionarEstacaoTest, StationsImportedMeanwhileAreListedOnTheNextShowing
     Item("mmiEstacaoPluviometrica")->trigger();
     AlterarBanco("insert into EstacaoPrec values (1234567, 'NOVA', 'LUGAR', 3, -1.5, -2.5, 10, 5)");
     Item("mmiEstacaoPluviometrica")->trigger();
-    EXPECT_EQ(Codigos(janela_->frmSelecionarEstacao1()).size(), 7u);
+    EXPECT_EQ(Codigos(janela_->frmSelecionarEstacao()).size(), 7u);
 }
 
 }  // namespace

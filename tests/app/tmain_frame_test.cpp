@@ -18,8 +18,8 @@ TEST_F(TMainFrameTest, StartsWithSplashOnlyAndWorkflowMenusDisabled) {
     EXPECT_EQ(janela_->windowTitle(), QStringLiteral("Ventaro 2.0"));
     EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
     EXPECT_TRUE(janela_->pnlSplash()->isVisible());
-    EXPECT_FALSE(janela_->frmSelecionarEstacao1()->isVisible());
-    EXPECT_FALSE(janela_->frmConfiguracoes1()->isVisible());
+    EXPECT_FALSE(janela_->frmSelecionarEstacao()->isVisible());
+    EXPECT_FALSE(janela_->frmConfiguracoes()->isVisible());
     EXPECT_FALSE(janela_->panCalculando()->isVisible());
 
     EXPECT_FALSE(Item("mmiCalcular")->isEnabled());
@@ -57,22 +57,22 @@ TEST_F(TMainFrameTest, ShowsLongPartOfHintUnderThePointer) {
 
 TEST_F(TMainFrameTest, ActivityMenusHidePanelsAndNameTheActivity) {
     Item("mmiConfiguraes")->trigger();
-    EXPECT_TRUE(janela_->frmConfiguracoes1()->isVisible());
+    EXPECT_TRUE(janela_->frmConfiguracoes()->isVisible());
     EXPECT_EQ(janela_->Status(), QStringLiteral("Configurações"));
 
     janela_->mmiEntradadeDadosClick();
-    EXPECT_FALSE(janela_->frmConfiguracoes1()->isVisible());
+    EXPECT_FALSE(janela_->frmConfiguracoes()->isVisible());
     EXPECT_EQ(janela_->Status(), QStringLiteral("Entrada de dados"));
 
     Item("mmiEstacaoPluviometrica")->trigger();
-    EXPECT_TRUE(janela_->frmSelecionarEstacao1()->isVisible());
+    EXPECT_TRUE(janela_->frmSelecionarEstacao()->isVisible());
     // Settings replace the selection panel: one panel at a time.
     Item("mmiConfiguraes")->trigger();
-    EXPECT_FALSE(janela_->frmSelecionarEstacao1()->isVisible());
-    EXPECT_TRUE(janela_->frmConfiguracoes1()->isVisible());
+    EXPECT_FALSE(janela_->frmSelecionarEstacao()->isVisible());
+    EXPECT_TRUE(janela_->frmConfiguracoes()->isVisible());
 
     janela_->mmiAjudaClick();
-    EXPECT_FALSE(janela_->frmConfiguracoes1()->isVisible());
+    EXPECT_FALSE(janela_->frmConfiguracoes()->isVisible());
     EXPECT_EQ(janela_->Status(), QStringLiteral("Ajuda"));
 
     Item("mmiSobreTAVU")->trigger();
@@ -97,7 +97,7 @@ TEST_F(TMainFrameTest, RegisteredPanelIsShownByItsMenuItem) {
     Item("mmiConfiguraes")->trigger();
     item->trigger();
     EXPECT_TRUE(painel->isVisible());
-    EXPECT_FALSE(janela_->frmConfiguracoes1()->isVisible());
+    EXPECT_FALSE(janela_->frmConfiguracoes()->isVisible());
     EXPECT_EQ(exibido, 1);
 }
 
@@ -105,7 +105,7 @@ TEST_F(TMainFrameTest, PanelsGrowWithTheWindow) {
     janela_->resize(1000, 700);
     Item("mmiEstacaoPluviometrica")->trigger();
     QApplication::processEvents();
-    auto* grade = janela_->frmSelecionarEstacao1()->sgEstacoesDados();
+    auto* grade = janela_->frmSelecionarEstacao()->sgEstacoesDados();
     EXPECT_GT(grade->width(), 900);
     EXPECT_GT(grade->height(), 500);
     Capturar("08_janela_ampliada");

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/erro.h"
@@ -11,13 +12,20 @@
 namespace ventaro {
 namespace {
 
-void SimularTudo(TCalcularSerieSintetica& gerador, uint32_t anos, uint32_t a_partir = 1989) {
-    auto& c = gerador.Configuracao();
+ConfiguracaoSerie Tudo(uint32_t anos, uint32_t a_partir = 1989) {
+    ConfiguracaoSerie c;
     c.NumAnos = anos;
     c.APartir = a_partir;
     c.Correcao = true;
-    c.SimularPrec = c.SimularTMax = c.SimularTMin = c.SimularRad = true;
-    c.SimularVVento = c.SimularUmid = true;
+    c.Variaveis = {true, true, true, true, true, true};
+    return c;
+}
+
+ConfiguracaoSerie SemCorrecao(uint32_t anos) {
+    ConfiguracaoSerie c;
+    c.NumAnos = anos;
+    c.Correcao = false;
+    return c;
 }
 
 std::vector<const std::vector<double>*> Arrays(const TClima& c) {
@@ -50,35 +58,30 @@ TEST(Calcular, TableInversionGivesThePlainScanSeriesBitForBit) {
     for (uint32_t semente : {1u, 2u, 3u}) {
         const TDados dados = teste::DadosVariados(semente);
         for (ModoCalculo modo : {ModoCalculo::Normal, ModoCalculo::Erosividade}) {
-            TCalcularSerieSintetica rapido;
-            SimularTudo(rapido, 4);
-            TCalcularSerieSintetica direto;
-            SimularTudo(direto, 4);
-            direto.DefinirMetodoInversao(MetodoInversao::Direta);
-            const TClima a = rapido.Calcular(dados, modo);
-            const TClima b = direto.Calcular(dados, modo);
+            const TClima a = TCalcularSerieSintetica().Calcular(dados, Tudo(4), modo).Clima;
+            const TClima b = TCalcularSerieSintetica(MetodoInversao::Direta)
+                                 .Calcular(dados, Tudo(4), modo)
+                                 .Clima;
             ASSERT_TRUE(MesmosBytes(a, b)) << "semente " << semente;
         }
     }
 }
 
 TEST(Calcular, TwoRunsGiveTheSameSeries) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 20);
+    const TCalcularSerieSintetica gerador;
     const TDados dados = teste::DadosExemplo();
-    const TClima a = gerador.Calcular(dados);
-    const TClima b = gerador.Calcular(dados);
+    const TClima a = gerador.Calcular(dados, Tudo(20)).Clima;
+    const TClima b = gerador.Calcular(dados, Tudo(20)).Clima;
     EXPECT_TRUE(MesmosBytes(a, b));
 }
 
 TEST(Calcular, StoreCoversTheCalendarDays) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 1, 2000);
+    const TCalcularSerieSintetica gerador;
     TDados dados = teste::DadosExemplo();
     // February always wet, March always dry: 29 February is wet and 1 March dry.
     dados.PCC[2] = dados.PCS[2] = 1.0;
     dados.PCC[3] = dados.PCS[3] = 0.0;
-    const TClima c = gerador.Calcular(dados);
+    const TClima c = gerador.Calcular(dados, Tudo(1, 2000)).Clima;
     ASSERT_EQ(c.NumDias, 366);
     EXPECT_EQ(c.DataInicial, (Data{2000, 1, 1}));
     EXPECT_EQ(c.MesDoDia(60), 2);
@@ -87,14 +90,13 @@ TEST(Calcular, StoreCoversTheCalendarDays) {
     for (int64_t d = 32; d <= 60; ++d) EXPECT_GE(c.Prec[d], 0.2) << d;
     for (int64_t d = 61; d <= 91; ++d) EXPECT_EQ(c.Prec[d], 0.0) << d;
 
-    SimularTudo(gerador, 10, 1989);
-    EXPECT_EQ(gerador.Calcular(dados).NumDias, 3652);
+    EXPECT_EQ(gerador.Calcular(dados, Tudo(10, 1989)).Clima.NumDias, 3652);
 }
 
 TEST(Calcular, NoYearsGiveNoDays) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 0);
-    const TClima c = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    const TClima c = TCalcularSerieSintetica()
+                         .Calcular(teste::DadosExemplo(), Tudo(0), ModoCalculo::Erosividade)
+                         .Clima;
     EXPECT_EQ(c.NumDias, 0);
     EXPECT_EQ(c.Prec.size(), 1u);
     EXPECT_EQ(c.Prec[0], 0.0);
@@ -103,10 +105,10 @@ TEST(Calcular, NoYearsGiveNoDays) {
 #if !defined(__SANITIZE_ADDRESS__)
 // (AddressSanitizer's allocator aborts on such a request instead of failing it.)
 TEST(Calcular, SeriesLongerThanMemoryFailsWithAMessage) {
-    TCalcularSerieSintetica gerador;
-    gerador.Configuracao().NumAnos = 4000000000u;
+    ConfiguracaoSerie config;
+    config.NumAnos = 4000000000u;
     try {
-        gerador.Calcular(teste::DadosExemplo());
+        TCalcularSerieSintetica().Calcular(teste::DadosExemplo(), config);
         FAIL() << "a series of 4e9 years was allocated";
     } catch (const ErroVentaro& e) {
         EXPECT_STREQ(e.what(), "Memória insuficiente para gerar uma série de 4000000000 anos.");
@@ -115,9 +117,9 @@ TEST(Calcular, SeriesLongerThanMemoryFailsWithAMessage) {
 #endif
 
 TEST(Calcular, DryDaysHoldNoStormAndSimulatedRangesHold) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 30);
-    const TClima c = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    const TClima c = TCalcularSerieSintetica()
+                         .Calcular(teste::DadosExemplo(), Tudo(30), ModoCalculo::Erosividade)
+                         .Clima;
     int molhados = 0;
     for (int64_t d = 0; d <= c.NumDias; ++d) {
         if (c.Prec[d] == 0) {
@@ -141,16 +143,13 @@ TEST(Calcular, DryDaysHoldNoStormAndSimulatedRangesHold) {
 }
 
 TEST(Calcular, ProbabilitiesOfOneAndZeroGiveAllWetAndAllDry) {
-    TCalcularSerieSintetica gerador;
-    gerador.Configuracao().NumAnos = 3;
-    gerador.Configuracao().Correcao = false;
     TDados dados = teste::DadosExemplo();
     dados.PCC[1] = dados.PCS[1] = 1.0;
     dados.PCC[7] = dados.PCS[7] = 0.0;
     // A wet month whose mean depth is below the floor.
     dados.XPrec[1] = 0.05;
     dados.SkewPrec[1] = 0.0;
-    const TClima c = gerador.Calcular(dados);
+    const TClima c = TCalcularSerieSintetica().Calcular(dados, SemCorrecao(3)).Clima;
     for (int64_t d = 1; d <= c.NumDias; ++d) {
         if (c.MesDoDia(d) == 1) {
             ASSERT_EQ(c.Prec[d], 0.2) << d;
@@ -161,13 +160,11 @@ TEST(Calcular, ProbabilitiesOfOneAndZeroGiveAllWetAndAllDry) {
 }
 
 TEST(Calcular, ZeroSkewnessGivesTheMeanDepthAndKeepsTheStream) {
-    TCalcularSerieSintetica gerador;
-    gerador.Configuracao().NumAnos = 5;
-    gerador.Configuracao().Correcao = false;
+    const TCalcularSerieSintetica gerador;
     TDados dados = teste::DadosExemplo();
-    const TClima com = gerador.Calcular(dados);
+    const TClima com = gerador.Calcular(dados, SemCorrecao(5)).Clima;
     dados.SkewPrec[4] = 0.0;
-    const TClima sem = gerador.Calcular(dados);
+    const TClima sem = gerador.Calcular(dados, SemCorrecao(5)).Clima;
     int dias_abril = 0;
     for (int64_t d = 1; d <= com.NumDias; ++d) {
         // The wet/dry sequence and the times to peak follow the same draws.
@@ -183,16 +180,14 @@ TEST(Calcular, ZeroSkewnessGivesTheMeanDepthAndKeepsTheStream) {
 }
 
 TEST(Calcular, PeakIntensityFallsBackToElevenTenthsOfTheMean) {
-    TCalcularSerieSintetica gerador;
-    gerador.Configuracao().NumAnos = 2;
-    gerador.Configuracao().SimularPrec = true;
-    gerador.Configuracao().Correcao = false;
+    ConfiguracaoSerie config = SemCorrecao(2);
+    config.Variaveis.SimularPrec = true;
     TDados dados = teste::DadosExemplo();
     // Peak-intensity laws far below any storm's mean intensity: every attempt is rejected.
     for (int m = 1; m <= 12; ++m) {
         for (auto& b : dados.BetaIi[m]) b = 0.001;
     }
-    const TClima c = gerador.Calcular(dados);
+    const TClima c = TCalcularSerieSintetica().Calcular(dados, config).Clima;
     for (int64_t d = 1; d <= c.NumDias; ++d) {
         if (c.Prec[d] > 0) {
             ASSERT_EQ(c.Ii[d], 1.1 * (c.Prec[d] / c.Dur[d])) << d;
@@ -201,10 +196,8 @@ TEST(Calcular, PeakIntensityFallsBackToElevenTenthsOfTheMean) {
 }
 
 std::string MensagemDoErro(const TDados& dados) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 5);
     try {
-        gerador.Calcular(dados);
+        TCalcularSerieSintetica().Calcular(dados, Tudo(5));
     } catch (const ErroVentaro& e) {
         return e.what();
     }
@@ -244,28 +237,26 @@ TEST(Calcular, InvalidStormLawStopsTheRunWithOneMessage) {
 
 class Registro : public Progresso {
   public:
-    explicit Registro(TCalcularSerieSintetica* cancelar_em = nullptr, int64_t dia = 0)
-        : gerador_(cancelar_em), dia_(dia) {}
+    explicit Registro(SinalCancelamento* cancelar_em = nullptr, int64_t dia = 0)
+        : cancelamento_(cancelar_em), dia_(dia) {}
     void DefinirPasso(std::string_view texto) override { passos.emplace_back(texto); }
     void DefinirFaixa(int64_t, int64_t) override {}
     void NotificarProgresso(int64_t dia) override {
         ++notificacoes;
-        if (gerador_ != nullptr && dia == dia_) gerador_->Cancelar();
+        if (cancelamento_ != nullptr && dia == dia_) cancelamento_->Cancelar();
     }
     std::vector<std::string> passos;
     int64_t notificacoes = 0;
 
   private:
-    TCalcularSerieSintetica* gerador_;
+    SinalCancelamento* cancelamento_;
     int64_t dia_;
 };
 
 TEST(Calcular, ReportsItsStepsInOrder) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 2);
     Registro registro;
-    gerador.DefinirProgresso(&registro);
-    const TClima c = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    const ResultadoCalculo r = TCalcularSerieSintetica().Calcular(
+        teste::DadosExemplo(), Tudo(2), ModoCalculo::Erosividade, {nullptr, &registro});
     const std::vector<std::string> esperados = {
         "Simulando a lâmina total e o tempo de pico da precipitação...",
         "Simulando os dados de duração da precipitação...",
@@ -273,19 +264,20 @@ TEST(Calcular, ReportsItsStepsInOrder) {
         "Calculando as erosividades da chuva...", "Simulando os dados climatológicos..."};
     EXPECT_EQ(registro.passos, esperados);
     // About once per day in each pass that reports.
-    EXPECT_LE(registro.notificacoes, 4 * c.NumDias + 4);
-    EXPECT_GE(registro.notificacoes, c.NumDias);
-    EXPECT_FALSE(gerador.Cancelado());
+    EXPECT_LE(registro.notificacoes, 4 * r.Clima.NumDias + 4);
+    EXPECT_GE(registro.notificacoes, r.Clima.NumDias);
+    EXPECT_FALSE(r.Cancelado);
 }
 
 TEST(Calcular, CancelDuringThePrecipitationPassLeavesLaterDaysEmpty) {
-    TCalcularSerieSintetica gerador;
-    SimularTudo(gerador, 3);
+    SinalCancelamento cancelamento;
     // Notified with 400 after day 399: day 400 sees the cancel.
-    Registro registro(&gerador, 400);
-    gerador.DefinirProgresso(&registro);
-    const TClima c = gerador.Calcular(teste::DadosExemplo());
-    EXPECT_TRUE(gerador.Cancelado());
+    Registro registro(&cancelamento, 400);
+    const TCalcularSerieSintetica gerador;
+    const ResultadoCalculo r = gerador.Calcular(teste::DadosExemplo(), Tudo(3), ModoCalculo::Normal,
+                                                {&cancelamento, &registro});
+    EXPECT_TRUE(r.Cancelado);
+    const TClima& c = r.Clima;
     int molhados = 0;
     for (int64_t d = 1; d < 400; ++d) molhados += c.Prec[d] > 0 ? 1 : 0;
     EXPECT_GT(molhados, 50);
@@ -296,10 +288,38 @@ TEST(Calcular, CancelDuringThePrecipitationPassLeavesLaterDaysEmpty) {
             }
         }
     }
-    // The next run starts afresh.
-    gerador.DefinirProgresso(nullptr);
-    EXPECT_GT(gerador.Calcular(teste::DadosExemplo()).Prec[500] + 1.0, 0.0);
-    EXPECT_FALSE(gerador.Cancelado());
+    // A cancel requested before the run starts is not lost; the next run with a fresh signal
+    // starts afresh.
+    EXPECT_TRUE(
+        gerador
+            .Calcular(teste::DadosExemplo(), Tudo(3), ModoCalculo::Normal, {&cancelamento, nullptr})
+            .Cancelado);
+    EXPECT_FALSE(gerador.Calcular(teste::DadosExemplo(), Tudo(3)).Cancelado);
+}
+
+// Independent runs share one generator from several threads and each gets the series (and the
+// warnings) a run alone would give.
+TEST(Calcular, ConcurrentRunsGiveTheirOwnSeriesAndWarnings) {
+    TDados sem_umidade = teste::DadosExemplo();
+    // Humidity laws undefined in May: the run warns that it replaced them.
+    sem_umidade.SUmidSe[5] = sem_umidade.SUmidCh[5] = 0.0;
+    const TDados dados[] = {teste::DadosExemplo(), sem_umidade};
+    const TCalcularSerieSintetica gerador;
+    ResultadoCalculo sozinhos[2] = {gerador.Calcular(dados[0], Tudo(6)),
+                                    gerador.Calcular(dados[1], Tudo(6))};
+    ASSERT_TRUE(sozinhos[0].Avisos.empty());
+    ASSERT_FALSE(sozinhos[1].Avisos.empty());
+    ResultadoCalculo juntos[4];
+    {
+        std::vector<std::jthread> threads;
+        for (int i = 0; i < 4; ++i) {
+            threads.emplace_back([&, i] { juntos[i] = gerador.Calcular(dados[i % 2], Tudo(6)); });
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(MesmosBytes(juntos[i].Clima, sozinhos[i % 2].Clima)) << i;
+        EXPECT_EQ(juntos[i].Avisos, sozinhos[i % 2].Avisos) << i;
+    }
 }
 
 }  // namespace

@@ -44,15 +44,13 @@ Momentos MomentosMes(const TClima& c, const std::vector<double>& v, int m, Filtr
 
 TClima GerarTudo(const TDados& dados, uint32_t anos, bool correcao,
                  std::vector<std::string>* avisos = nullptr) {
-    TCalcularSerieSintetica gerador;
-    auto& c = gerador.Configuracao();
+    ConfiguracaoSerie c;
     c.NumAnos = anos;
     c.Correcao = correcao;
-    c.SimularPrec = c.SimularTMax = c.SimularTMin = c.SimularRad = true;
-    c.SimularVVento = c.SimularUmid = true;
-    TClima clima = gerador.Calcular(dados);
-    if (avisos != nullptr) *avisos = gerador.Avisos();
-    return clima;
+    c.Variaveis = {true, true, true, true, true, true};
+    ResultadoCalculo r = TCalcularSerieSintetica().Calcular(dados, c);
+    if (avisos != nullptr) *avisos = std::move(r.Avisos);
+    return std::move(r.Clima);
 }
 
 TEST(CorrigirLamina, MonthlyWetDayMeanAndDeviationReachTheirTargets) {

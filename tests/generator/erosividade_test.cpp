@@ -53,10 +53,12 @@ TEST(CalcularPerfil, OverflowingFallingLimbGivesCap) {
 
 TEST(CalcularEnergia, StaysWithinOnePartInATrillionOfThePointByPointRule) {
     // The storms of a generated run, wet days of every size and shape.
-    TCalcularSerieSintetica gerador;
-    gerador.Configuracao().NumAnos = 3;
-    gerador.Configuracao().SimularPrec = true;
-    const TClima clima = gerador.Calcular(teste::DadosExemplo(), ModoCalculo::Erosividade);
+    ConfiguracaoSerie config;
+    config.NumAnos = 3;
+    config.Variaveis.SimularPrec = true;
+    const TClima clima = TCalcularSerieSintetica()
+                             .Calcular(teste::DadosExemplo(), config, ModoCalculo::Erosividade)
+                             .Clima;
     int erosivas = 0;
     for (int64_t d = 1; d <= clima.NumDias; ++d) {
         if (!(clima.Prec[d] > 0)) continue;

@@ -23,8 +23,8 @@ Execucao SimularSo(const TDados& dados, uint32_t anos = 2) {
     r.clima = TClima::ParaPeriodo(2003, anos);
     for (int64_t d = 3; d <= r.clima.NumDias; d += 3) r.clima.Prec[d] = 5.0;
     FluxoAleatorio fluxo;
-    std::atomic<bool> cancelado{false};
-    ContextoPasso ctx{r.clima, dados, fluxo, cancelado};
+    const SinalCancelamento cancelamento;
+    ContextoPasso ctx{r.clima, dados, fluxo, cancelamento};
     ColetorAvisos avisos(r.avisos);
     EXPECT_TRUE(SimularUmidade(ctx, avisos));
     r.estado_final = fluxo.Estado();

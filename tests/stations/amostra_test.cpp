@@ -32,7 +32,7 @@ TEST(BancoAmostra, RainfallStationsLoadWithDefinedStormLaws) {
         SCOPED_TRACE(linha.Codigo);
         TDados d;
         ASSERT_NO_THROW(CarregarEstacaoPrec(banco, linha.Codigo, d));
-        EXPECT_TRUE(AjustarVariaveisSimuladas(d).Prec);
+        EXPECT_TRUE(AjustarVariaveisSimuladas(d).SimularPrec);
         for (int m = 1; m <= 12; ++m) {
             EXPECT_GT(d.XPrec[m], 0);
             EXPECT_GT(d.SPrec[m], 0);

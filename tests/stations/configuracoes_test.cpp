@@ -27,17 +27,14 @@ TEST(CarregarConfiguracoes, NewGeneratorAndRestoredDefaults) {
     EXPECT_EQ(t.NumAnos, "1");
     EXPECT_EQ(t.APartir, "1");
     EXPECT_TRUE(t.Correcao);
-    EXPECT_FALSE(t.SimularPrec || t.SimularTMax || t.SimularTMin || t.SimularRad ||
-                 t.SimularVVento || t.SimularUmid);
+    EXPECT_EQ(t.Variaveis, VariaveisSimuladas{});
 
     config.RestaurarPadroes();
     t = CarregarConfiguracoes(config);
     EXPECT_EQ(t.NumAnos, "10");
     EXPECT_EQ(t.APartir, "1");
     EXPECT_TRUE(t.Correcao);
-    EXPECT_TRUE(t.SimularPrec);
-    EXPECT_FALSE(t.SimularTMax || t.SimularTMin || t.SimularRad || t.SimularVVento ||
-                 t.SimularUmid);
+    EXPECT_EQ(t.Variaveis, VariaveisSimuladas{.SimularPrec = true});
 }
 
 TEST(CarregarConfiguracoes, RoundTripsThroughValidation) {
@@ -45,7 +42,7 @@ TEST(CarregarConfiguracoes, RoundTripsThroughValidation) {
     config.NumAnos = 4294967295u;
     config.APartir = 1987;
     config.Correcao = false;
-    config.SimularTMin = config.SimularUmid = true;
+    config.Variaveis.SimularTMin = config.Variaveis.SimularUmid = true;
     const Validacao v =
         ValidarConfiguracoes(CarregarConfiguracoes(config), DadosComEstacoes(true, true));
     EXPECT_EQ(v.Resultado, ResultadoValidacao::Valida);
@@ -57,7 +54,9 @@ TEST(ValidarConfiguracoes, FieldsThatAreNotAnUnsigned32BitNumberAreInvalid) {
     const TDados dados = DadosComEstacoes(true, true);
     for (const std::string ruim : {"", "12a", " 5", "5 ", "+5", "-1", "1.5", "1e3", "٣",
                                    "4294967296", "99999999999999999999999"}) {
-        TextoConfiguracoes t{ruim, std::string(1, '1')};
+        TextoConfiguracoes t;
+        t.NumAnos = ruim;
+        t.APartir = std::string(1, '1');  // (a literal trips a false -Wrestrict of GCC 12)
         Validacao v = ValidarConfiguracoes(t, dados);
         EXPECT_EQ(v.Resultado, ResultadoValidacao::CampoInvalido) << '"' << ruim << '"';
         EXPECT_EQ(v.Mensagem, kCampoInvalido);
@@ -82,8 +81,8 @@ TEST(ValidarConfiguracoes, ChecksFieldsThenRainfallStationThenClimatologicalStat
     TextoConfiguracoes t;
     t.NumAnos = "";
     t.APartir = "1";
-    t.SimularPrec = true;
-    t.SimularTMax = true;
+    t.Variaveis.SimularPrec = true;
+    t.Variaveis.SimularTMax = true;
     // Every check would fail: the year field comes first.
     EXPECT_EQ(ValidarConfiguracoes(t, TDados{}).Resultado, ResultadoValidacao::CampoInvalido);
 
@@ -100,22 +99,22 @@ TEST(ValidarConfiguracoes, ChecksFieldsThenRainfallStationThenClimatologicalStat
     EXPECT_EQ(v.Mensagem, kFaltaClima);
     EXPECT_EQ(v.Configuracao, ConfiguracaoSerie{});
 
-    for (bool TextoConfiguracoes::*campo :
-         {&TextoConfiguracoes::SimularTMin, &TextoConfiguracoes::SimularRad,
-          &TextoConfiguracoes::SimularVVento, &TextoConfiguracoes::SimularUmid}) {
+    for (bool VariaveisSimuladas::*campo :
+         {&VariaveisSimuladas::SimularTMin, &VariaveisSimuladas::SimularRad,
+          &VariaveisSimuladas::SimularVVento, &VariaveisSimuladas::SimularUmid}) {
         TextoConfiguracoes u;
         u.NumAnos = u.APartir = "1";
-        u.*campo = true;
+        u.Variaveis.*campo = true;
         EXPECT_EQ(ValidarConfiguracoes(u, DadosComEstacoes(true, false)).Resultado,
                   ResultadoValidacao::FaltaEstacaoClima);
     }
 
     // Without precipitation checked no rainfall station is needed.
-    t.SimularPrec = false;
+    t.Variaveis.SimularPrec = false;
     v = ValidarConfiguracoes(t, DadosComEstacoes(false, true));
     EXPECT_EQ(v.Resultado, ResultadoValidacao::Valida);
-    EXPECT_TRUE(v.Configuracao.SimularTMax);
-    EXPECT_FALSE(v.Configuracao.SimularPrec);
+    EXPECT_TRUE(v.Configuracao.Variaveis.SimularTMax);
+    EXPECT_FALSE(v.Configuracao.Variaveis.SimularPrec);
     EXPECT_EQ(v.Configuracao.NumAnos, 10u);
 }
 

@@ -392,14 +392,14 @@ TEST_F(AjustarVariaveisSimuladasTest, FollowsTheLoadedGroups) {
 TEST(AjustarVariaveisSimuladas, OneNonZeroValueIsEnoughForAGroup) {
     TDados dados;
     dados.PCS[9] = 0.01;
-    EXPECT_TRUE(AjustarVariaveisSimuladas(dados).Prec);
+    EXPECT_TRUE(AjustarVariaveisSimuladas(dados).SimularPrec);
     dados.XTMaxCh[1] = 30;
     dados.STMinSe[12] = 1;
-    EXPECT_FALSE(AjustarVariaveisSimuladas(dados).TMax);
+    EXPECT_FALSE(AjustarVariaveisSimuladas(dados).SimularTMax);
     dados.SRadCh[6] = 2;
     EXPECT_EQ(AjustarVariaveisSimuladas(dados), (VariaveisSimuladas{true, true, true, true}));
     dados.SkewVVentoSe[3] = 0.5;
-    EXPECT_TRUE(AjustarVariaveisSimuladas(dados).VVento);
+    EXPECT_TRUE(AjustarVariaveisSimuladas(dados).SimularVVento);
 }
 
 TEST(FormatarCoordenada, DegreesMinutesTruncatedSecondsAndHemisphere) {

@@ -9,12 +9,12 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "app/dialogos.h"
 #include "core/erro.h"
 #include "import/ui/dialogos_importacao.h"
 #include "stations/banco_dados.h"
 #include "stations/gravacao_estacao.h"
-#include "stations/ui/cursor_ocupado.h"
+#include "ui/cursor_ocupado.h"
+#include "ui/dialogos.h"
 
 namespace ventaro {
 

@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "app/dialogos.h"
 #include "core/erro.h"
 #include "import/formato_arquivo.h"
 #include "import/importacao_ana.h"
@@ -27,7 +26,8 @@
 #include "import/ui/dialogos_importacao.h"
 #include "stations/banco_dados.h"
 #include "stations/estacoes.h"
-#include "stations/ui/cursor_ocupado.h"
+#include "ui/cursor_ocupado.h"
+#include "ui/dialogos.h"
 
 namespace ventaro {
 

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/dialogos.h"
 #include "stations/configuracoes.h"
 #include "stations/estacoes.h"
+#include "ui/dialogos.h"
 
 namespace ventaro {
 
@@ -45,9 +45,8 @@ QLabel* NovoValor(QWidget* pai, const char* nome) {
 
 }  // namespace
 
-TfrmConfiguracoes::TfrmConfiguracoes(const TDados& dados, TCalcularSerieSintetica& gerador,
-                                     Dialogos& dialogos, QWidget* pai)
-    : QWidget(pai), dados_(dados), gerador_(gerador), dialogos_(dialogos) {
+TfrmConfiguracoes::TfrmConfiguracoes(const TDados& dados, Dialogos& dialogos, QWidget* pai)
+    : QWidget(pai), dados_(dados), dialogos_(dialogos) {
     setObjectName(QStringLiteral("frmConfiguracoes1"));
     setAutoFillBackground(true);
 
@@ -154,7 +153,7 @@ TfrmConfiguracoes::TfrmConfiguracoes(const TDados& dados, TCalcularSerieSintetic
             &TfrmConfiguracoes::btnConfiguracoesCancelarClick);
 }
 
-void TfrmConfiguracoes::CarregarConfiguracoes() {
+void TfrmConfiguracoes::CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     const RotulosEstacoes rotulos = CarregarRotulosEstacoes(dados_);
     lbl_nome_prec_->setText(QString::fromStdString(rotulos.NomePrec));
     lbl_codigo_prec_->setText(QString::fromStdString(rotulos.CodigoPrec));
@@ -165,16 +164,17 @@ void TfrmConfiguracoes::CarregarConfiguracoes() {
     lbl_lat_clima_->setText(QString::fromStdString(rotulos.LatitudeClima));
     lbl_long_clima_->setText(QString::fromStdString(rotulos.LongitudeClima));
 
-    const TextoConfiguracoes texto = ventaro::CarregarConfiguracoes(gerador_.Configuracao());
+    const TextoConfiguracoes texto = ventaro::CarregarConfiguracoes(config);
     edt_num_anos_->setText(QString::fromStdString(texto.NumAnos));
     edt_a_partir_->setText(QString::fromStdString(texto.APartir));
     chk_correcao_->setChecked(texto.Correcao);
-    cb_prec_->setChecked(texto.SimularPrec);
-    cb_tmax_->setChecked(texto.SimularTMax);
-    cb_tmin_->setChecked(texto.SimularTMin);
-    cb_rad_->setChecked(texto.SimularRad);
-    cb_vvento_->setChecked(texto.SimularVVento);
-    cb_umid_->setChecked(texto.SimularUmid);
+    const VariaveisSimuladas& v = texto.Variaveis;
+    cb_prec_->setChecked(v.SimularPrec);
+    cb_tmax_->setChecked(v.SimularTMax);
+    cb_tmin_->setChecked(v.SimularTMin);
+    cb_rad_->setChecked(v.SimularRad);
+    cb_vvento_->setChecked(v.SimularVVento);
+    cb_umid_->setChecked(v.SimularUmid);
 }
 
 void TfrmConfiguracoes::btnConfiguracoesOkClick() {
@@ -182,22 +182,23 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
     texto.NumAnos = edt_num_anos_->text().toStdString();
     texto.APartir = edt_a_partir_->text().toStdString();
     texto.Correcao = chk_correcao_->isChecked();
-    texto.SimularPrec = cb_prec_->isChecked();
-    texto.SimularTMax = cb_tmax_->isChecked();
-    texto.SimularTMin = cb_tmin_->isChecked();
-    texto.SimularRad = cb_rad_->isChecked();
-    texto.SimularVVento = cb_vvento_->isChecked();
-    texto.SimularUmid = cb_umid_->isChecked();
+    VariaveisSimuladas& v = texto.Variaveis;
+    v.SimularPrec = cb_prec_->isChecked();
+    v.SimularTMax = cb_tmax_->isChecked();
+    v.SimularTMin = cb_tmin_->isChecked();
+    v.SimularRad = cb_rad_->isChecked();
+    v.SimularVVento = cb_vvento_->isChecked();
+    v.SimularUmid = cb_umid_->isChecked();
 
     // Every field is checked before the panel goes away, so that a bad value never reaches
-    // the generator half-written.
+    // the settings half-written.
     const Validacao validacao = ValidarConfiguracoes(texto, dados_);
     const QString titulo = QString::fromUtf8(kTituloAplicacao);
     const QString mensagem = QString::fromStdString(validacao.Mensagem);
     switch (validacao.Resultado) {
         case ResultadoValidacao::CampoInvalido:
             if (dialogos_.Confirmar(window(), titulo, mensagem)) {
-                gerador_.RestaurarPadroes();
+                emit configuracoesAlteradas(ConfiguracaoSerie::Padroes());
                 emit fechado();
             }
             break;
@@ -207,7 +208,7 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
             break;
         case ResultadoValidacao::Valida:
             emit fechado();
-            gerador_.Configuracao() = validacao.Configuracao;
+            emit configuracoesAlteradas(validacao.Configuracao);
             break;
     }
     emit concluido();

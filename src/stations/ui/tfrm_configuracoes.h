@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QWidget>
 
+#include "core/configuracao_serie.h"
 #include "core/tdados.h"
-#include "generator/tcalcular_serie_sintetica.h"
 
 class QCheckBox;
 class QLabel;
@@ -28,15 +28,15 @@ class FiltroInteiro : public QObject {
 };
 
 // The panel on which the user reviews the two selected stations and sets the options of the
-// next run. Each showing reloads it from the generator and the container; only a valid
-// confirmation writes into the generator.
+// next run. Each showing reloads it from the window's settings and the container; only a valid
+// confirmation hands settings back, through configuracoesAlteradas.
 class TfrmConfiguracoes : public QWidget {
     Q_OBJECT
   public:
-    TfrmConfiguracoes(const TDados& dados, TCalcularSerieSintetica& gerador, Dialogos& dialogos,
-                      QWidget* pai = nullptr);
+    TfrmConfiguracoes(const TDados& dados, Dialogos& dialogos, QWidget* pai = nullptr);
 
-    void CarregarConfiguracoes();
+    // Fills the station labels and the fields from the current settings.
+    void CarregarConfiguracoes(const ConfiguracaoSerie& config);
 
     QLabel* lblNomeEstacaoPrec() const { return lbl_nome_prec_; }
     QLabel* lblCodigoEstacaoPrec() const { return lbl_codigo_prec_; }
@@ -63,13 +63,14 @@ class TfrmConfiguracoes : public QWidget {
     void fechado();
     // Confirmation ended, whatever its outcome: the status bar returns to idle.
     void concluido();
+    // The user confirmed valid settings, or accepted the defaults after an invalid field.
+    void configuracoesAlteradas(const ventaro::ConfiguracaoSerie& config);
 
   private:
     void btnConfiguracoesOkClick();
     void btnConfiguracoesCancelarClick();
 
     const TDados& dados_;
-    TCalcularSerieSintetica& gerador_;
     Dialogos& dialogos_;
 
     QLabel* lbl_nome_prec_;

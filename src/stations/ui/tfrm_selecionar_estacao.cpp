@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/dialogos.h"
 #include "core/erro.h"
-#include "stations/ui/cursor_ocupado.h"
 #include "stations/ui/modelo_estacoes.h"
+#include "ui/cursor_ocupado.h"
+#include "ui/dialogos.h"
 
 namespace ventaro {
 
@@ -27,14 +27,9 @@ constexpr int kLarguraMinimaNome = 80;
 
 }  // namespace
 
-TfrmSelecionarEstacao::TfrmSelecionarEstacao(TDados& dados, TCalcularSerieSintetica& gerador,
-                                             Dialogos& dialogos,
+TfrmSelecionarEstacao::TfrmSelecionarEstacao(TDados& dados, Dialogos& dialogos,
                                              std::filesystem::path arquivo_banco, QWidget* pai)
-    : QWidget(pai),
-      dados_(dados),
-      gerador_(gerador),
-      dialogos_(dialogos),
-      arquivo_banco_(std::move(arquivo_banco)) {
+    : QWidget(pai), dados_(dados), dialogos_(dialogos), arquivo_banco_(std::move(arquivo_banco)) {
     setObjectName(QStringLiteral("frmSelecionarEstacao1"));
     setAutoFillBackground(true);
 
@@ -216,15 +211,7 @@ void TfrmSelecionarEstacao::btnSelecionarEstacaoOkClick() {
         emit selecaoFalhou();
         return;
     }
-    const VariaveisSimuladas variaveis = AjustarVariaveisSimuladas(dados_);
-    auto& config = gerador_.Configuracao();
-    config.SimularPrec = variaveis.Prec;
-    config.SimularTMax = variaveis.TMax;
-    config.SimularTMin = variaveis.TMin;
-    config.SimularRad = variaveis.Rad;
-    config.SimularVVento = variaveis.VVento;
-    config.SimularUmid = variaveis.Umid;
-    emit estacaoSelecionada();
+    emit estacaoSelecionada(AjustarVariaveisSimuladas(dados_));
     emit fechado();
 }
 

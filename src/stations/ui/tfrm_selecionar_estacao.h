@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/tdados.h"
-#include "generator/tcalcular_serie_sintetica.h"
 #include "stations/banco_dados.h"
 #include "stations/estacoes.h"
 
@@ -21,12 +20,12 @@ class ModeloEstacoes;
 
 // The panel on which the user picks the rainfall or the climatological station of a run. On
 // confirmation the station's parameters are loaded into the selected-stations container and the
-// generator's simulate switches follow what was loaded.
+// simulate switches that fit what was loaded are handed to the window.
 class TfrmSelecionarEstacao : public QWidget {
     Q_OBJECT
   public:
-    TfrmSelecionarEstacao(TDados& dados, TCalcularSerieSintetica& gerador, Dialogos& dialogos,
-                          std::filesystem::path arquivo_banco, QWidget* pai = nullptr);
+    TfrmSelecionarEstacao(TDados& dados, Dialogos& dialogos, std::filesystem::path arquivo_banco,
+                          QWidget* pai = nullptr);
     ~TfrmSelecionarEstacao() override;
 
     // Reconnects to the database and lists every station of the kind ordered by code. Database
@@ -48,8 +47,9 @@ class TfrmSelecionarEstacao : public QWidget {
     void resizeEvent(QResizeEvent* evento) override;
 
   signals:
-    // A station was loaded and the switches set: the previous run is out of date.
-    void estacaoSelecionada();
+    // A station was loaded: the previous run is out of date, and the run's switches become
+    // those the loaded parameters allow.
+    void estacaoSelecionada(const ventaro::VariaveisSimuladas& variaveis);
     // The chosen station could not be loaded.
     void selecaoFalhou();
     // The panel's work ended (Ok succeeded or Cancel): it should be hidden.
@@ -68,7 +68,6 @@ class TfrmSelecionarEstacao : public QWidget {
     bool CarregarEstacao();
 
     TDados& dados_;
-    TCalcularSerieSintetica& gerador_;
     Dialogos& dialogos_;
     std::filesystem::path arquivo_banco_;
     std::optional<BancoDados> banco_;

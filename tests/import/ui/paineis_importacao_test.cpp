@@ -17,12 +17,12 @@
 #include <memory>
 #include <sstream>
 
-#include "app/dialogos.h"
 #include "app/tmain_frame.h"
 #include "import/ui/dialogos_importacao.h"
 #include "import/ui/paineis_importacao.h"
 #include "import/ui/tfrm_importar_clima.h"
 #include "import/ui/tfrm_importar_prec.h"
+#include "ui/dialogos.h"
 
 namespace ventaro {
 namespace {

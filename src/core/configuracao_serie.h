@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ventaro {
+
+// Which variables a run simulates besides the wet/dry sequence and the depths, which every run
+// draws. Temperatures and radiation come from one process: any of the three runs it.
+struct VariaveisSimuladas {
+    bool SimularPrec = false;  // storm duration, peak intensity and profile
+    bool SimularTMax = false;
+    bool SimularTMin = false;
+    bool SimularRad = false;
+    bool SimularVVento = false;
+    bool SimularUmid = false;
+
+    bool AlgumaClimatica() const {
+        return SimularTMax || SimularTMin || SimularRad || SimularVVento || SimularUmid;
+    }
+    bool operator==(const VariaveisSimuladas&) const = default;
+};
+
+// Settings of a run. The member values are those of a new generator; Padroes() gives the
+// defaults the settings panel restores.
+struct ConfiguracaoSerie {
+    uint32_t NumAnos = 1;
+    uint32_t APartir = 1;
+    bool Correcao = true;
+    VariaveisSimuladas Variaveis;
+
+    // 10 years from year 1, with corrections, storms simulated and no climate variable.
+    static ConfiguracaoSerie Padroes() {
+        ConfiguracaoSerie c;
+        c.NumAnos = 10;
+        c.Variaveis.SimularPrec = true;
+        return c;
+    }
+    void RestaurarPadroes() { *this = Padroes(); }
+    bool operator==(const ConfiguracaoSerie&) const = default;
+};
+
+}  // namespace ventaro
