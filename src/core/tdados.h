@@ -66,6 +66,9 @@ struct TDados {
     // Statistics slots, filled only in the generated-statistics instance.
     Mensal<double> XTi, STi, XIi, SIi, XDur, SDur;
 
+    // Field by field, names included (a NaN field makes two containers differ).
+    bool operator==(const TDados&) const = default;
+
   private:
     std::string nome_;
     std::string nome_clima_;

@@ -3,9 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "core/erro.h"
+#include "stations/colunas_dados.h"
 
 namespace ventaro {
 
@@ -60,6 +63,30 @@ std::string MensagemMes(std::string_view inicio, int mes, int linhas, std::strin
     return m;
 }
 
+// Reads the twelve monthly rows of a station into `dados`, month by month: a month that does
+// not have exactly one row fails, and the months read before it stay.
+void LerMeses(BancoDados& banco, const char* tabela, std::span<const ColunaMensal> colunas,
+              std::string_view codigo, std::string_view inicio, TDados& dados) {
+    Consulta mensal(banco, "select * from " + std::string(tabela) +
+                               "\nwhere CodEstacao = :estacao\nand Mes = :mes");
+    std::vector<double> valores(colunas.size());
+    for (int mes = 1; mes <= 12; ++mes) {
+        mensal.Reiniciar();
+        mensal.Bind(":estacao", codigo).Bind(":mes", static_cast<int64_t>(mes));
+        int linhas = 0;
+        while (mensal.Proxima()) {
+            if (++linhas > 1) continue;
+            for (std::size_t c = 0; c < colunas.size(); ++c) {
+                valores[c] = colunas[c].EhInteira()
+                                 ? static_cast<double>(mensal.Inteiro(colunas[c].Nome()))
+                                 : mensal.Real(colunas[c].Nome());
+            }
+        }
+        if (linhas != 1) throw ErroVentaro(MensagemMes(inicio, mes, linhas, tabela));
+        for (std::size_t c = 0; c < colunas.size(); ++c) colunas[c].Definir(dados, mes, valores[c]);
+    }
+}
+
 }  // namespace
 
 std::vector<LinhaEstacao> ListarEstacoes(BancoDados& banco, TipoEstacao tipo) {
@@ -96,32 +123,7 @@ void CarregarEstacaoPrec(BancoDados& banco, std::string_view codigo, TDados& dad
                           banco.Arquivo().string() + ".");
     }
 
-    Consulta mensal(banco, "select * from DadosPrec\nwhere CodEstacao = :estacao\nand Mes = :mes");
-    for (int mes = 1; mes <= 12; ++mes) {
-        mensal.Reiniciar();
-        mensal.Bind(":estacao", codigo).Bind(":mes", static_cast<int64_t>(mes));
-        int linhas = 0;
-        int32_t du = 0, ds = 0;
-        double x = 0, s = 0, skew = 0, pcc = 0, pcs = 0;
-        while (mensal.Proxima()) {
-            if (++linhas > 1) continue;
-            du = Inteiro32(mensal, "DUmidos");
-            ds = Inteiro32(mensal, "DSecos");
-            x = mensal.Real("XPrec");
-            s = mensal.Real("SPrec");
-            skew = mensal.Real("SkewPrec");
-            pcc = mensal.Real("PCC");
-            pcs = mensal.Real("PCS");
-        }
-        if (linhas != 1) throw ErroVentaro(MensagemMes(inicio, mes, linhas, "DadosPrec"));
-        dados.DUmidos[mes] = du;
-        dados.DSecos[mes] = ds;
-        dados.XPrec[mes] = x;
-        dados.SPrec[mes] = s;
-        dados.SkewPrec[mes] = skew;
-        dados.PCC[mes] = pcc;
-        dados.PCS[mes] = pcs;
-    }
+    LerMeses(banco, "DadosPrec", ColunasDadosPrec(), codigo, inicio, dados);
 
     dados.SetNome(estacao.Texto("Nome"));
     dados.CodEstacao = Inteiro32(estacao, "CodEstacao");
@@ -164,72 +166,7 @@ void CarregarEstacaoClima(BancoDados& banco, std::string_view codigo, TDados& da
                           banco.Arquivo().string() + ".");
     }
 
-    struct Campo {
-        const char* coluna;
-        Mensal<double> TDados::*campo;
-    };
-    static constexpr Campo kCampos[] = {
-        {"XTMaxSe", &TDados::XTMaxSe},
-        {"XTMaxCh", &TDados::XTMaxCh},
-        {"XTMinSe", &TDados::XTMinSe},
-        {"XTMinCh", &TDados::XTMinCh},
-        {"XRadSe", &TDados::XRadSe},
-        {"XRadCh", &TDados::XRadCh},
-        {"STMaxSe", &TDados::STMaxSe},
-        {"STMaxCh", &TDados::STMaxCh},
-        {"STMinSe", &TDados::STMinSe},
-        {"STMinCh", &TDados::STMinCh},
-        {"SRadSe", &TDados::SRadSe},
-        {"SRadCh", &TDados::SRadCh},
-        {"XVVentoSe", &TDados::XVVentoSe},
-        {"XVVentoCh", &TDados::XVVentoCh},
-        {"SVVentoSe", &TDados::SVVentoSe},
-        {"SVVentoCh", &TDados::SVVentoCh},
-        {"SkewVVentoSe", &TDados::SkewVVentoSe},
-        {"SkewVVentoCh", &TDados::SkewVVentoCh},
-        {"XUmidSe", &TDados::XUmidSe},
-        {"XUmidCh", &TDados::XUmidCh},
-        {"SUmidSe", &TDados::SUmidSe},
-        {"SUmidCh", &TDados::SUmidCh},
-    };
-    constexpr std::size_t kNumCampos = std::size(kCampos);
-
-    Consulta mensal(banco, "select * from DadosClima\nwhere CodEstacao = :estacao\nand Mes = :mes");
-    for (int mes = 1; mes <= 12; ++mes) {
-        mensal.Reiniciar();
-        mensal.Bind(":estacao", codigo).Bind(":mes", static_cast<int64_t>(mes));
-        int linhas = 0;
-        int32_t du = 0, ds = 0;
-        double valores[kNumCampos] = {};
-        double a[3][3] = {}, b[3][3] = {};
-        while (mensal.Proxima()) {
-            if (++linhas > 1) continue;
-            du = Inteiro32(mensal, "DUmidos");
-            ds = Inteiro32(mensal, "DSecos");
-            for (std::size_t c = 0; c < kNumCampos; ++c)
-                valores[c] = mensal.Real(kCampos[c].coluna);
-            for (int i = 1; i <= 3; ++i) {
-                for (int j = 1; j <= 3; ++j) {
-                    const std::string ij = std::to_string(i) + std::to_string(j);
-                    a[i - 1][j - 1] = mensal.Real("MatrizA" + ij);
-                    b[i - 1][j - 1] = mensal.Real("MatrizB" + ij);
-                }
-            }
-        }
-        if (linhas != 1) throw ErroVentaro(MensagemMes(inicio, mes, linhas, "DadosClima"));
-        dados.DUmidosClima[mes] = du;
-        dados.DSecosClima[mes] = ds;
-        for (std::size_t c = 0; c < kNumCampos; ++c) (dados.*kCampos[c].campo)[mes] = valores[c];
-        // Written into the container's own matrices, which stay 3x3.
-        TMatriz& ma = dados.MatrizA[mes];
-        TMatriz& mb = dados.MatrizB[mes];
-        for (std::size_t i = 0; i < 3; ++i) {
-            for (std::size_t j = 0; j < 3; ++j) {
-                ma(i, j) = a[i][j];
-                mb(i, j) = b[i][j];
-            }
-        }
-    }
+    LerMeses(banco, "DadosClima", ColunasDadosClima(), codigo, inicio, dados);
 
     dados.SetNomeClima(estacao.Texto("Nome"));
     dados.CodEstacaoClima = Inteiro32(estacao, "CodEstacao");

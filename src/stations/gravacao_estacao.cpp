@@ -2,11 +2,13 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
-#include <array>
 #include <cmath>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "core/erro.h"
+#include "stations/colunas_dados.h"
 
 namespace ventaro {
 
@@ -25,38 +27,6 @@ constexpr std::string_view kInserirEstacaoClima =
     "insert into EstacaoClima values\n"
     "(:CodEstacao, :Nome, :Municipio, :Regiao, :Latitude, :Longitude, :Altitude, :NumAnos, "
     ":ResTMax, :ResTMin, :ResRad)";
-constexpr std::string_view kInserirDadosClima =
-    "insert into DadosClima\n"
-    "(CodEstacao, Mes,\n"
-    "XTMaxSe, XTMaxCh, STMaxSe, STMaxCh,\n"
-    "XTMinSe, XTMinCh, STMinSe, STMinCh,\n"
-    "XRadSe, XRadCh, SRadSe, SRadCh,\n"
-    "MatrizA11, MatrizA12, MatrizA13,\n"
-    "MatrizA21, MatrizA22, MatrizA23,\n"
-    "MatrizA31, MatrizA32, MatrizA33,\n"
-    "MatrizB11, MatrizB12, MatrizB13,\n"
-    "MatrizB21, MatrizB22, MatrizB23,\n"
-    "MatrizB31, MatrizB32, MatrizB33,\n"
-    "XVVentoSe, SVVentoSe, SkewVVentoSe,\n"
-    "XVVentoCh, SVVentoCh, SkewVVentoCh,\n"
-    "XUmidSe, XUmidCh, SUmidSe, SUmidCh,\n"
-    "DUmidos, DSecos)\n"
-    "values\n"
-    "(:CodEstacao, :Mes,\n"
-    ":XTMaxSe, :XTMaxCh, :STMaxSe, :STMaxCh,\n"
-    ":XTMinSe, :XTMinCh, :STMinSe, :STMinCh,\n"
-    ":XRadSe, :XRadCh, :SRadSe, :SRadCh,\n"
-    ":MatrizA11, :MatrizA12, :MatrizA13,\n"
-    ":MatrizA21, :MatrizA22, :MatrizA23,\n"
-    ":MatrizA31, :MatrizA32, :MatrizA33,\n"
-    ":MatrizB11, :MatrizB12, :MatrizB13,\n"
-    ":MatrizB21, :MatrizB22, :MatrizB23,\n"
-    ":MatrizB31, :MatrizB32, :MatrizB33,\n"
-    ":XVVentoSe, :SVVentoSe, :SkewVVentoSe,\n"
-    ":XVVentoCh, :SVVentoCh, :SkewVVentoCh,\n"
-    ":XUmidSe, :XUmidCh, :SUmidSe, :SUmidCh,\n"
-    ":DUmidos, :DSecos)";
-
 constexpr std::string_view kExistePrec =
     "select * from EstacaoPrec\n"
     "where CodEstacao = :codigo";
@@ -69,12 +39,6 @@ constexpr std::string_view kApagarEstacaoPrec =
 constexpr std::string_view kInserirEstacaoPrec =
     "insert into EstacaoPrec values\n"
     "(:CodEstacao, :Nome, :Municipio, :Regiao, :Lat, :Long, :Alt, :NumAnos)";
-constexpr std::string_view kInserirDadosPrec =
-    "insert into DadosPrec\n"
-    "(CodEstacao, Mes, XPrec, SPrec, SkewPrec, PCC, PCS, DUmidos, DSecos)\n"
-    "values\n"
-    "(:CodEstacao, :Mes, :XPrec, :SPrec, :SkewPrec, :PCC, :PCS, :DUmidos, :DSecos)";
-
 bool Existe(BancoDados& banco, std::string_view sql, int64_t codigo) {
     Consulta consulta(banco, sql);
     consulta.Bind(":codigo", codigo);
@@ -101,6 +65,26 @@ double Finito(double v, std::string_view campo, int mes) {
 void BindAltitude(Consulta& consulta, const std::string& nome,
                   const std::optional<double>& altitude) {
     if (altitude) consulta.Bind(nome, Finito(*altitude, "Altitude", 0));
+}
+
+// The twelve monthly rows of a station, every column from the one table of columns.
+void InserirMeses(BancoDados& banco, const char* tabela, std::span<const ColunaMensal> colunas,
+                  int64_t codigo, const TDados& d) {
+    Consulta mes_dados(banco, InsercaoMensal(tabela, colunas));
+    for (int mes = 1; mes <= 12; ++mes) {
+        mes_dados.Reiniciar();
+        mes_dados.Bind(":CodEstacao", codigo).Bind(":Mes", static_cast<int64_t>(mes));
+        for (const ColunaMensal& c : colunas) {
+            const std::string parametro = std::string(":") + c.Nome();
+            const double v = c.Valor(d, mes);
+            if (c.EhInteira()) {
+                mes_dados.Bind(parametro, static_cast<int64_t>(v));
+            } else {
+                mes_dados.Bind(parametro, Finito(v, c.Nome(), mes));
+            }
+        }
+        mes_dados.Executar();
+    }
 }
 
 template <typename F>
@@ -145,52 +129,7 @@ ResultadoGravacao GravarEstacaoClima(BancoDados& banco, const IdentidadeEstacao&
             .Bind(":ResTMin", Finito(d.XResJanTMin, "XResJanTMin", 0))
             .Bind(":ResRad", Finito(d.XResJanRad, "XResJanRad", 0))
             .Executar();
-        Consulta mes_clima(banco, kInserirDadosClima);
-        for (int mes = 1; mes <= 12; ++mes) {
-            mes_clima.Reiniciar();
-            mes_clima.Bind(":CodEstacao", estacao.Codigo).Bind(":Mes", static_cast<int64_t>(mes));
-            const std::array<std::pair<const char*, const Mensal<double>*>, 22> reais = {{
-                {"XTMaxSe", &d.XTMaxSe},
-                {"XTMaxCh", &d.XTMaxCh},
-                {"STMaxSe", &d.STMaxSe},
-                {"STMaxCh", &d.STMaxCh},
-                {"XTMinSe", &d.XTMinSe},
-                {"XTMinCh", &d.XTMinCh},
-                {"STMinSe", &d.STMinSe},
-                {"STMinCh", &d.STMinCh},
-                {"XRadSe", &d.XRadSe},
-                {"XRadCh", &d.XRadCh},
-                {"SRadSe", &d.SRadSe},
-                {"SRadCh", &d.SRadCh},
-                {"XVVentoSe", &d.XVVentoSe},
-                {"SVVentoSe", &d.SVVentoSe},
-                {"SkewVVentoSe", &d.SkewVVentoSe},
-                {"XVVentoCh", &d.XVVentoCh},
-                {"SVVentoCh", &d.SVVentoCh},
-                {"SkewVVentoCh", &d.SkewVVentoCh},
-                {"XUmidSe", &d.XUmidSe},
-                {"XUmidCh", &d.XUmidCh},
-                {"SUmidSe", &d.SUmidSe},
-                {"SUmidCh", &d.SUmidCh},
-            }};
-            for (const auto& [nome, campo] : reais) {
-                mes_clima.Bind(std::string(":") + nome, Finito((*campo)[mes], nome, mes));
-            }
-            for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) {
-                    const std::string sufixo = std::to_string(i + 1) + std::to_string(j + 1);
-                    const auto ui = static_cast<std::size_t>(i);
-                    const auto uj = static_cast<std::size_t>(j);
-                    mes_clima.Bind(":MatrizA" + sufixo,
-                                   Finito(d.MatrizA[mes](ui, uj), "MatrizA" + sufixo, mes));
-                    mes_clima.Bind(":MatrizB" + sufixo,
-                                   Finito(d.MatrizB[mes](ui, uj), "MatrizB" + sufixo, mes));
-                }
-            }
-            mes_clima.Bind(":DUmidos", static_cast<int64_t>(d.DUmidosClima[mes]))
-                .Bind(":DSecos", static_cast<int64_t>(d.DSecosClima[mes]))
-                .Executar();
-        }
+        InserirMeses(banco, "DadosClima", ColunasDadosClima(), estacao.Codigo, d);
         return existe ? ResultadoGravacao::Substituida : ResultadoGravacao::Nova;
     });
 }
@@ -210,20 +149,7 @@ ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& 
             .Bind(":Long", Finito(estacao.Longitude, "Longitude", 0))
             .Bind(":NumAnos", static_cast<int64_t>(num_anos))
             .Executar();
-        Consulta mes_prec(banco, kInserirDadosPrec);
-        for (int mes = 1; mes <= 12; ++mes) {
-            mes_prec.Reiniciar();
-            mes_prec.Bind(":CodEstacao", estacao.Codigo)
-                .Bind(":Mes", static_cast<int64_t>(mes))
-                .Bind(":XPrec", Finito(d.XPrec[mes], "XPrec", mes))
-                .Bind(":SPrec", Finito(d.SPrec[mes], "SPrec", mes))
-                .Bind(":SkewPrec", Finito(d.SkewPrec[mes], "SkewPrec", mes))
-                .Bind(":PCC", Finito(d.PCC[mes], "PCC", mes))
-                .Bind(":PCS", Finito(d.PCS[mes], "PCS", mes))
-                .Bind(":DUmidos", static_cast<int64_t>(d.DUmidos[mes]))
-                .Bind(":DSecos", static_cast<int64_t>(d.DSecos[mes]))
-                .Executar();
-        }
+        InserirMeses(banco, "DadosPrec", ColunasDadosPrec(), estacao.Codigo, d);
         return existe ? ResultadoGravacao::Substituida : ResultadoGravacao::Nova;
     });
 }

@@ -6,81 +6,71 @@
 
 #include <cmath>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <utility>
 
+#include "banco_teste.h"
 #include "core/erro.h"
+#include "stations/colunas_dados.h"
 #include "stations/estacoes.h"
-#include "teste_util.h"
 
 namespace ventaro {
 namespace {
 
-// A station database created from the project's schema in a temporary folder.
+// Every row of every station table, as text, to compare whole database states.
+std::string Conteudo(const std::filesystem::path& arquivo) {
+    SQLite::Database db(arquivo.string());
+    std::string s;
+    for (const char* tabela : {"EstacaoClima", "DadosClima", "EstacaoPrec", "DadosPrec"}) {
+        SQLite::Statement q(db,
+                            std::string("select * from ") + tabela + " order by CodEstacao, rowid");
+        while (q.executeStep()) {
+            s += tabela;
+            for (int i = 0; i < q.getColumnCount(); ++i) {
+                s += '|';
+                s += q.getColumn(i).getString();
+            }
+            s += "\n";
+        }
+    }
+    return s;
+}
+
+// A database from the schema, opened for writing, with its file's content at hand.
 class BancoTeste {
   public:
-    BancoTeste() : arquivo_(pasta_.Caminho() / "bd.sqlite") {
-        std::ifstream in(std::filesystem::path(VENTARO_SOURCE_DIR) / "data" / "schema.sql");
-        std::stringstream esquema;
-        esquema << in.rdbuf();
-        SQLite::Database db(arquivo_.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        db.exec(esquema.str());
-    }
-    const std::filesystem::path& Arquivo() const { return arquivo_; }
-    // Every row of every station table, as text, to compare whole database states.
-    std::string Conteudo() const {
-        SQLite::Database db(arquivo_.string());
-        std::string s;
-        for (const char* tabela : {"EstacaoClima", "DadosClima", "EstacaoPrec", "DadosPrec"}) {
-            SQLite::Statement q(
-                db, std::string("select * from ") + tabela + " order by CodEstacao, rowid");
-            while (q.executeStep()) {
-                s += tabela;
-                for (int i = 0; i < q.getColumnCount(); ++i) {
-                    s += '|';
-                    s += q.getColumn(i).getString();
-                }
-                s += "\n";
-            }
-        }
-        return s;
-    }
+    BancoTeste() : banco_(temp_.Arquivo(), BancoDados::Modo::Escrita) {}
+    BancoDados& Banco() { return banco_; }
+    const std::filesystem::path& Arquivo() const { return temp_.Arquivo(); }
+    std::string Conteudo() const { return ventaro::Conteudo(temp_.Arquivo()); }
 
   private:
-    teste::PastaTemporaria pasta_;
-    std::filesystem::path arquivo_;
+    teste::BancoTemporario temp_;
+    BancoDados banco_;
 };
 
+// Every field of the climatological block set, each to its own value, so that a column written
+// from or read into the wrong field, or not at all, changes the station read back.
 TDados ClimaExemplo(double deslocamento) {
     TDados d;
     for (int mes = 1; mes <= 12; ++mes) {
-        d.XTMaxSe[mes] = 28 + mes * 0.1 + deslocamento;
-        d.XTMaxCh[mes] = 26 + mes * 0.1;
-        d.STMaxSe[mes] = 2.5;
-        d.STMaxCh[mes] = 2.1;
-        d.XTMinSe[mes] = 16;
-        d.XTMinCh[mes] = 17;
-        d.STMinSe[mes] = 2;
-        d.STMinCh[mes] = 1.5;
-        d.XRadSe[mes] = 20;
-        d.XRadCh[mes] = 15;
-        d.SRadSe[mes] = 3;
-        d.SRadCh[mes] = 4;
-        d.XVVentoSe[mes] = 2;
-        d.SVVentoSe[mes] = 0.7;
-        d.SkewVVentoSe[mes] = 0.3;
-        d.XVVentoCh[mes] = 2.2;
-        d.SVVentoCh[mes] = 0.8;
-        d.SkewVVentoCh[mes] = 0.4;
-        d.XUmidSe[mes] = 0.7;
-        d.XUmidCh[mes] = 0.85;
-        d.SUmidSe[mes] = 0.1;
-        d.SUmidCh[mes] = 0.08;
+        double k = mes + deslocamento;
+        const auto proximo = [&k] { return k += 0.015625; };
+        for (Mensal<double>* campo :
+             {&d.XTMaxSe,   &d.XTMaxCh,   &d.STMaxSe,      &d.STMaxCh,   &d.XTMinSe,
+              &d.XTMinCh,   &d.STMinSe,   &d.STMinCh,      &d.XRadSe,    &d.XRadCh,
+              &d.SRadSe,    &d.SRadCh,    &d.XVVentoSe,    &d.SVVentoSe, &d.SkewVVentoSe,
+              &d.XVVentoCh, &d.SVVentoCh, &d.SkewVVentoCh, &d.XUmidSe,   &d.XUmidCh,
+              &d.SUmidSe,   &d.SUmidCh}) {
+            (*campo)[mes] = proximo();
+        }
         d.DUmidosClima[mes] = 40 + mes;
         d.DSecosClima[mes] = 100 - mes;
         for (std::size_t i = 0; i < 3; ++i) {
             for (std::size_t j = 0; j < 3; ++j) {
-                d.MatrizA[mes](i, j) = 0.1 * static_cast<double>(i * 3 + j) + mes;
-                d.MatrizB[mes](i, j) = i >= j ? 0.5 + static_cast<double>(i + j) : 0.0;
+                d.MatrizA[mes](i, j) = proximo();
+                d.MatrizB[mes](i, j) = i >= j ? proximo() : 0.0;
             }
         }
     }
@@ -94,9 +84,18 @@ IdentidadeEstacao Identidade(int64_t codigo) {
     return {codigo, "BELO HORIZONTE", "Belo Horizonte", 3, -19.93, -43.95, 915.47};
 }
 
-TEST(GravarEstacaoClima, WritesAStationThatLoadsBack) {
+// The station as a load must give it back: the written block with the identity's fields.
+TDados ComIdentidadeClima(TDados d, const IdentidadeEstacao& e) {
+    d.CodEstacaoClima = static_cast<int32_t>(e.Codigo);
+    d.SetNomeClima(e.Nome);
+    d.LatitudeClima = e.Latitude;
+    d.LongitudeClima = e.Longitude;
+    return d;
+}
+
+TEST(GravarEstacaoClima, WritesAStationThatLoadsBackWhole) {
     BancoTeste bt;
-    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
+    BancoDados& banco = bt.Banco();
     const TDados clima = ClimaExemplo(0);
     EXPECT_FALSE(ExisteEstacaoClima(banco, 83587));
     EXPECT_EQ(GravarEstacaoClima(banco, Identidade(83587), clima, 21), ResultadoGravacao::Nova);
@@ -104,27 +103,19 @@ TEST(GravarEstacaoClima, WritesAStationThatLoadsBack) {
 
     TDados lido;
     CarregarEstacaoClima(banco, "83587", lido);
-    EXPECT_EQ(lido.CodEstacaoClima, 83587);
-    EXPECT_EQ(lido.NomeClima(), "BELO HORIZONTE");
-    EXPECT_EQ(lido.LatitudeClima, -19.93);
-    EXPECT_EQ(lido.XResJanTMin, -0.5);
-    for (int mes = 1; mes <= 12; ++mes) {
-        EXPECT_EQ(lido.XTMaxSe[mes], clima.XTMaxSe[mes]);
-        EXPECT_EQ(lido.SkewVVentoCh[mes], clima.SkewVVentoCh[mes]);
-        EXPECT_EQ(lido.SUmidCh[mes], clima.SUmidCh[mes]);
-        EXPECT_EQ(lido.DUmidosClima[mes], clima.DUmidosClima[mes]);
-        EXPECT_EQ(lido.MatrizA[mes], clima.MatrizA[mes]);
-        EXPECT_EQ(lido.MatrizB[mes], clima.MatrizB[mes]);
-    }
+    EXPECT_EQ(lido, ComIdentidadeClima(clima, Identidade(83587)));
     SQLite::Database db(bt.Arquivo().string());
     EXPECT_EQ(db.execAndGet("select NumAnos from EstacaoClima").getInt(), 21);
+    // Columns are found by their names, not by position.
     EXPECT_EQ(db.execAndGet("select MatrizA23 from DadosClima where Mes = 4").getDouble(),
               clima.MatrizA[4](1, 2));
+    EXPECT_EQ(db.execAndGet("select SkewVVentoSe from DadosClima where Mes = 9").getDouble(),
+              clima.SkewVVentoSe[9]);
 }
 
 TEST(GravarEstacaoClima, ReplacesAnExistingStationWhole) {
     BancoTeste bt;
-    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
+    BancoDados& banco = bt.Banco();
     GravarEstacaoClima(banco, Identidade(83587), ClimaExemplo(0), 21);
     GravarEstacaoClima(banco, Identidade(83179), ClimaExemplo(0), 7);
     EXPECT_EQ(GravarEstacaoClima(banco, Identidade(83587), ClimaExemplo(1), 22),
@@ -139,10 +130,7 @@ TEST(GravarEstacaoClima, ReplacesAnExistingStationWhole) {
 
 TEST(GravarEstacaoClima, AFailureHalfwayLeavesTheDatabaseAsItWas) {
     BancoTeste bt;
-    {
-        BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
-        GravarEstacaoClima(banco, Identidade(83587), ClimaExemplo(0), 21);
-    }
+    GravarEstacaoClima(bt.Banco(), Identidade(83587), ClimaExemplo(0), 21);
     // The seventh month's insert fails, after the old rows were deleted and six new months
     // were written.
     SQLite::Database(bt.Arquivo().string(), SQLite::OPEN_READWRITE)
@@ -150,7 +138,7 @@ TEST(GravarEstacaoClima, AFailureHalfwayLeavesTheDatabaseAsItWas) {
             "create trigger falha before insert on DadosClima when new.Mes = 7 "
             "begin select raise(abort, 'disco cheio'); end");
     const std::string antes = bt.Conteudo();
-    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
+    BancoDados& banco = bt.Banco();
     try {
         GravarEstacaoClima(banco, Identidade(83587), ClimaExemplo(5), 30);
         FAIL() << "the failed write was reported as a success";
@@ -167,7 +155,7 @@ TEST(GravarEstacaoClima, AFailureHalfwayLeavesTheDatabaseAsItWas) {
 
 TEST(GravarEstacaoClima, RefusesUndefinedValues) {
     BancoTeste bt;
-    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
+    BancoDados& banco = bt.Banco();
     TDados clima = ClimaExemplo(0);
     clima.MatrizB[9](2, 1) = std::nan("");
     try {
@@ -184,27 +172,32 @@ TDados PrecExemplo(double x) {
     TDados d;
     for (int mes = 1; mes <= 12; ++mes) {
         d.XPrec[mes] = x + mes;
-        d.SPrec[mes] = 2 * x;
-        d.SkewPrec[mes] = 1.5;
-        d.PCC[mes] = 0.6;
-        d.PCS[mes] = 0.2;
-        d.DUmidos[mes] = 100;
-        d.DSecos[mes] = 210;
+        d.SPrec[mes] = 2 * x + mes;
+        d.SkewPrec[mes] = 1.5 + mes;
+        d.PCC[mes] = 0.6 + mes / 100.0;
+        d.PCS[mes] = 0.2 + mes / 100.0;
+        d.DUmidos[mes] = 100 + mes;
+        d.DSecos[mes] = 210 - mes;
     }
     return d;
 }
 
 TEST(GravarEstacaoPrec, WritesReplacesAndRollsBack) {
     BancoTeste bt;
-    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
+    BancoDados& banco = bt.Banco();
     IdentidadeEstacao estacao{2345024, "JACAREI", "JACAREI", 3, -23.2833, -45.95, 570};
     EXPECT_EQ(GravarEstacaoPrec(banco, estacao, PrecExemplo(8), 49), ResultadoGravacao::Nova);
     TDados lido;
     CarregarEstacaoPrec(banco, "02345024", lido);
-    EXPECT_EQ(lido.CodEstacao, 2345024);
-    EXPECT_EQ(lido.Regiao, 3);
-    EXPECT_EQ(lido.XPrec[12], 20);
-    EXPECT_EQ(lido.DSecos[3], 210);
+    TDados esperado = PrecExemplo(8);
+    esperado.CodEstacao = 2345024;
+    esperado.SetNome("JACAREI");
+    esperado.Regiao = 3;
+    esperado.Latitude = -23.2833;
+    esperado.Longitude = -45.95;
+    esperado.Altitude = 570;
+    // No regional laws in this database: they read as zeros, as in a new container.
+    EXPECT_EQ(lido, esperado);
 
     EXPECT_EQ(GravarEstacaoPrec(banco, estacao, PrecExemplo(9), 50),
               ResultadoGravacao::Substituida);
@@ -217,19 +210,37 @@ TEST(GravarEstacaoPrec, WritesReplacesAndRollsBack) {
     EXPECT_EQ(bt.Conteudo(), antes);
 }
 
+TEST(GravarEstacaoPrec, UnknownAltitudeStaysUnknown) {
+    BancoTeste bt;
+    BancoDados& banco = bt.Banco();
+    IdentidadeEstacao estacao{447002, "RETA KM-32", "IMPERATRIZ", 1, -4.8297, -47.2692, {}};
+    GravarEstacaoPrec(banco, estacao, PrecExemplo(8), 33);
+    SQLite::Database db(bt.Arquivo().string());
+    EXPECT_EQ(db.execAndGet("select Altitude is null from EstacaoPrec").getInt(), 1);
+}
+
 }  // namespace
 }  // namespace ventaro
 
 namespace ventaro {
 namespace {
 
-TEST(GravarEstacaoPrec, UnknownAltitudeStaysUnknown) {
-    BancoTeste bt;
-    BancoDados banco(bt.Arquivo(), BancoDados::Modo::Escrita);
-    IdentidadeEstacao estacao{447002, "RETA KM-32", "IMPERATRIZ", 1, -4.8297, -47.2692, {}};
-    GravarEstacaoPrec(banco, estacao, PrecExemplo(8), 33);
-    SQLite::Database db(bt.Arquivo().string());
-    EXPECT_EQ(db.execAndGet("select Altitude is null from EstacaoPrec").getInt(), 1);
+// The column tables name every monthly column of the schema once, and nothing else.
+TEST(ColunasDados, MatchTheSchemaColumnForColumn) {
+    teste::BancoTemporario temp;
+    SQLite::Database db(temp.Arquivo().string());
+    for (const auto& [tabela, colunas] : {std::pair{"DadosPrec", ColunasDadosPrec()},
+                                          std::pair{"DadosClima", ColunasDadosClima()}}) {
+        std::set<std::string> esquema;
+        SQLite::Statement q(db,
+                            std::string("select name from pragma_table_info('") + tabela + "')");
+        while (q.executeStep()) esquema.insert(q.getColumn(0).getString());
+        std::set<std::string> tabela_colunas = {"CodEstacao", "Mes"};
+        for (const ColunaMensal& c : colunas) {
+            EXPECT_TRUE(tabela_colunas.insert(c.Nome()).second) << tabela << ": " << c.Nome();
+        }
+        EXPECT_EQ(tabela_colunas, esquema) << tabela;
+    }
 }
 
 }  // namespace
