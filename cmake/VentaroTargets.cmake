@@ -9,7 +9,7 @@ set(VENTARO_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
 function(ventaro_set_flags target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
         -ffp-contract=off -fno-fast-math)
     if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
         target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
@@ -17,35 +17,27 @@ function(ventaro_set_flags target)
     if(VENTARO_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
+    # The sanitize build instruments every target of the project, libraries and executables.
+    if(VENTARO_SANITIZE)
+        target_compile_options(${target} PRIVATE ${VENTARO_SANITIZE_FLAGS})
+        target_link_options(${target} PRIVATE ${VENTARO_SANITIZE_FLAGS})
+    endif()
 endfunction()
 
-# ventaro_library(name [SANITIZED] SOURCES ... DEPS ... [QT])
-# SANITIZED also builds name_san with AddressSanitizer and UndefinedBehaviorSanitizer, linking
-# the _san variants of its project dependencies.
+# ventaro_library(name SOURCES ... DEPS ... SYSTEM_DEPS ...)
+# A static library of the project: DEPS are project libraries, SYSTEM_DEPS the others.
 function(ventaro_library name)
-    cmake_parse_arguments(ARG "SANITIZED" "" "SOURCES;DEPS;SYSTEM_DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;SYSTEM_DEPS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     ventaro_set_flags(${name})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM_DEPS})
-    if(ARG_SANITIZED AND VENTARO_SANITIZED_TESTS)
-        add_library(${name}_san STATIC ${ARG_SOURCES})
-        ventaro_set_flags(${name}_san)
-        target_compile_options(${name}_san PUBLIC ${VENTARO_SANITIZE_FLAGS})
-        target_link_options(${name}_san PUBLIC ${VENTARO_SANITIZE_FLAGS})
-        target_include_directories(${name}_san PUBLIC ${PROJECT_SOURCE_DIR}/src)
-        set(san_deps)
-        foreach(dep IN LISTS ARG_DEPS)
-            list(APPEND san_deps ${dep}_san)
-        endforeach()
-        target_link_libraries(${name}_san PUBLIC ${san_deps} ${ARG_SYSTEM_DEPS})
-    endif()
 endfunction()
 
-# ventaro_test(name [SANITIZED] [QT] SOURCES ... DEPS ...)
-# Registers every GoogleTest case with ctest. SANITIZED adds name_san over the _san libraries.
+# ventaro_test(name [QT] SOURCES ... DEPS ... SYSTEM_DEPS ...)
+# A GoogleTest executable whose every case is registered with ctest. QT tests run offscreen.
 function(ventaro_test name)
-    cmake_parse_arguments(ARG "SANITIZED;QT" "" "SOURCES;DEPS;SYSTEM_DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS;SYSTEM_DEPS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     ventaro_set_flags(${name})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ARG_SYSTEM_DEPS} GTest::gtest
@@ -58,22 +50,5 @@ function(ventaro_test name)
     if(ARG_QT)
         set(env "QT_QPA_PLATFORM=offscreen")
     endif()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${env}")
-    if(ARG_SANITIZED AND VENTARO_SANITIZED_TESTS)
-        add_executable(${name}_san ${ARG_SOURCES})
-        ventaro_set_flags(${name}_san)
-        target_compile_options(${name}_san PRIVATE ${VENTARO_SANITIZE_FLAGS})
-        target_link_options(${name}_san PRIVATE ${VENTARO_SANITIZE_FLAGS})
-        set(san_deps)
-        foreach(dep IN LISTS ARG_DEPS)
-            list(APPEND san_deps ${dep}_san)
-        endforeach()
-        target_link_libraries(${name}_san PRIVATE ${san_deps} ${ARG_SYSTEM_DEPS} GTest::gtest
-            GTest::gtest_main)
-        target_compile_definitions(${name}_san PRIVATE
-            VENTARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-            VENTARO_SHARED_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data"
-            VENTARO_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
-        gtest_discover_tests(${name}_san TEST_SUFFIX ".asan" DISCOVERY_TIMEOUT 120)
-    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "${env}")
 endfunction()
