@@ -5,8 +5,8 @@
 
 #include "cli/caminhos.h"
 #include "cli/comandos_importar.h"
+#include "cli/executar_importar.h"
 #include "core/erro.h"
-#include "import/importacao_linha_comando.h"
 
 namespace ventaro {
 

@@ -1,5 +1,8 @@
 #include "import/importacao_ana.h"
 
+#include <set>
+#include <utility>
+
 #include "core/erro.h"
 #include "core/tdados.h"
 #include "stations/estacoes.h"
@@ -18,9 +21,14 @@ std::string TextoCoordenada(const std::optional<double>& v, std::string_view tip
 
 ImportacaoAna::Resultado ImportacaoAna::ImportarEstacao(const EstacaoAna& estacao,
                                                         std::vector<MesChuva> meses) {
-    const std::string codigo8 = CodigoAna8(estacao.Codigo);
     const ParametrosPrec p = EstimarPrec(std::move(meses));
     ultimo_num_anos_ = p.NumAnos;
+    const Resultado resultado = Gravar(estacao, p);
+    decisoes_.Relatar(estacao, resultado, p.NumAnos);
+    return resultado;
+}
+
+ImportacaoAna::Resultado ImportacaoAna::Gravar(const EstacaoAna& estacao, const ParametrosPrec& p) {
     if (p.NumAnos < kMinimoAnosPrec) return Resultado::PoucosAnos;
     try {
         const bool existe = ExisteEstacaoPrec(destino_, estacao.Codigo);
@@ -29,7 +37,7 @@ ImportacaoAna::Resultado ImportacaoAna::ImportarEstacao(const EstacaoAna& estaca
             if (lembrada_) {
                 resposta = *lembrada_;
             } else {
-                resposta = decisoes_.Substituir(codigo8);
+                resposta = decisoes_.Substituir(CodigoAna8(estacao.Codigo));
                 if (resposta == RespostaSubstituir::NaoParaTodos ||
                     resposta == RespostaSubstituir::SimParaTodos) {
                     lembrada_ = resposta;
@@ -58,18 +66,107 @@ ImportacaoAna::Resultado ImportacaoAna::ImportarEstacao(const EstacaoAna& estaca
         ++substituidas_;
         return Resultado::Substituida;
     } catch (const ErroVentaro&) {
-        mensagens_.push_back("Erro ao incluir estação " + codigo8 + ".");
+        Mensagem("Erro ao incluir estação " + CodigoAna8(estacao.Codigo) + ".");
         return Resultado::Erro;
     }
 }
 
+void ImportacaoAna::ImportarEstacoes(FonteAna& fonte, const std::vector<EstacaoAna>& listadas) {
+    std::set<int64_t> codigos;
+    for (const EstacaoAna& e : listadas) codigos.insert(e.Codigo);
+    try {
+        fonte.PrepararChuvas(codigos);
+    } catch (const ErroTabelaAna& e) {
+        ErroTabela(e.Tabela());
+        return;
+    }
+    ImportarListadas(fonte, listadas);
+}
+
+void ImportacaoAna::ImportarListadas(FonteAna& fonte, const std::vector<EstacaoAna>& listadas) {
+    for (std::size_t i = 0; i < listadas.size() && !cancelada_; ++i) {
+        const EstacaoAna& listada = listadas[i];
+        if (!decisoes_.Continuar(i, listada)) {
+            cancelada_ = true;
+            break;
+        }
+        std::vector<MesChuva> meses;
+        try {
+            meses = fonte.Chuvas(listada.Codigo);
+        } catch (const ErroTabelaAna& e) {
+            ErroTabela(e.Tabela());
+            continue;
+        }
+        std::optional<EstacaoAna> estacao = fonte.Estacao(listada.Codigo);
+        if (!estacao) {
+            estacao = fonte.Access() ? std::optional<EstacaoAna>(listada)
+                                     : decisoes_.IdentidadeForaDoInventario(listada.Codigo);
+        }
+        if (!estacao) continue;
+        ImportarEstacao(*estacao, std::move(meses));
+    }
+}
+
+void ImportacaoAna::ImportarEstados(FonteAna& fonte, const std::vector<std::string>& nomes) {
+    std::vector<std::pair<std::string, std::vector<EstacaoAna>>> estados;
+    std::set<int64_t> codigos;
+    for (const std::string& nome : nomes) {
+        try {
+            std::optional<std::vector<EstacaoAna>> estacoes = fonte.EstacoesDoEstado(nome);
+            if (!estacoes) {
+                Mensagem("Erro importando estado " + nome + ".");
+                continue;
+            }
+            for (const EstacaoAna& e : *estacoes) codigos.insert(e.Codigo);
+            estados.emplace_back(nome, std::move(*estacoes));
+        } catch (const ErroTabelaAna& e) {
+            ErroTabela(e.Tabela());
+        }
+    }
+    // The rainfall of every state in one pass over the source's Chuvas table.
+    try {
+        fonte.PrepararChuvas(codigos);
+    } catch (const ErroTabelaAna& e) {
+        ErroTabela(e.Tabela());
+        return;
+    }
+    for (const auto& [nome, estacoes] : estados) {
+        if (cancelada_) break;
+        if (!decisoes_.ContinuarEstado(nome, estacoes)) {
+            cancelada_ = true;
+            break;
+        }
+        try {
+            ImportarListadas(fonte, estacoes);
+        } catch (const std::exception&) {
+            Mensagem("Erro importando estado " + nome + ".");
+        }
+    }
+}
+
+void ImportacaoAna::Mensagem(std::string texto) {
+    mensagens_.push_back(std::move(texto));
+    decisoes_.Mensagem(mensagens_.back());
+}
+
+void ImportacaoAna::ErroTabela(TabelaAna tabela) {
+    decisoes_.ErroTabela(tabela);
+    Mensagem(LinhaErroTabela(tabela));
+}
+
 std::vector<std::string> ImportacaoAna::MensagensFinais() const {
     std::vector<std::string> m = mensagens_;
-    m.push_back(novas_ == 1 ? "1 estação nova." : std::to_string(novas_) + " estações novas.");
-    m.push_back(substituidas_ == 1 ? "1 estação substituída."
-                                   : std::to_string(substituidas_) + " estações substituídas.");
-    m.push_back("Fim");
+    for (std::string& linha : LinhasDeContagem(novas_, substituidas_)) {
+        m.push_back(std::move(linha));
+    }
     return m;
+}
+
+std::vector<std::string> LinhasDeContagem(int novas, int substituidas) {
+    return {novas == 1 ? "1 estação nova." : std::to_string(novas) + " estações novas.",
+            substituidas == 1 ? "1 estação substituída."
+                              : std::to_string(substituidas) + " estações substituídas.",
+            "Fim"};
 }
 
 std::string TextoPerguntaRegiao(const EstacaoAna& estacao) {

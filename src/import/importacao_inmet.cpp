@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/erro.h"
+#include "import/erro_importacao.h"
 #include "import/leitor_bdmep.h"
 #include "import/leitor_inmet_mdb.h"
 #include "import/leitor_inmet_texto.h"
@@ -22,6 +23,8 @@ std::string Numero(const std::optional<double>& v) {
     std::snprintf(texto, sizeof texto, "%.10g", *v);
     return texto;
 }
+
+const char* const kNaoGravou = "Não foi possível gravar os dados da estação";
 
 }  // namespace
 
@@ -121,6 +124,85 @@ TextoIdentidade IdentidadeDoArquivo(const IdentidadeArquivo& i) {
     t.Longitude = Numero(i.Longitude);
     t.Altitude = Numero(i.Altitude);
     return t;
+}
+
+std::string MensagemErroLeituraInmet(FonteInmet fonte) {
+    return fonte == FonteInmet::BancoDados
+               ? "Erro ao ler dados. Verifique se o formato do banco de dados selecionado é válido."
+               : "Erro ao ler arquivo. Verifique se o formato do arquivo selecionado é válido.";
+}
+
+LeituraInmet LerImportacaoInmet(const std::filesystem::path& arquivo,
+                                DecisoesImportacaoInmet& decisoes, FonteInmet fonte,
+                                const std::optional<std::string>& estacao) {
+    std::optional<std::string> escolhida = estacao;
+    std::optional<std::vector<std::string>> codigos;
+    try {
+        const FormatoArquivo formato = DetectarFormato(arquivo);
+        fonte = formato == FormatoArquivo::AccessMdb ? FonteInmet::BancoDados : FonteInmet::Arquivo;
+        if (formato == FormatoArquivo::AccessMdb && !escolhida) codigos = EstacoesInmetMdb(arquivo);
+    } catch (const std::exception& e) {
+        throw ErroImportacao(MensagemErroLeituraInmet(fonte), e.what());
+    }
+    if (codigos) {
+        escolhida = decisoes.Estacao(*codigos);
+        if (!escolhida) {
+            throw ErroImportacao(MensagemErroLeituraInmet(fonte), "Nenhuma estação selecionada.");
+        }
+    }
+    LeituraInmet leitura;
+    try {
+        leitura = LerArquivoInmet(arquivo, escolhida);
+    } catch (const std::exception& e) {
+        throw ErroImportacao(MensagemErroLeituraInmet(fonte), e.what());
+    }
+    if (!leitura.DadosSuficientes()) {
+        throw ErroImportacao(leitura.MensagemDadosInsuficientes(),
+                             arquivo.string() + ": " + std::to_string(leitura.Registro.NumAnos()) +
+                                 " ano(s) válido(s), são precisos " +
+                                 std::to_string(leitura.MinimoAnos));
+    }
+    try {
+        // On a copy: the station's own latitude, typed later, decides the radiation written.
+        RegistroClima copia = leitura.Registro;
+        EstimarEstacaoClima(copia, leitura.Registro.Identidade.Latitude.value_or(kLatitudePadrao));
+    } catch (const std::exception& e) {
+        throw ErroImportacao(MensagemErroLeituraInmet(fonte), e.what());
+    }
+    return leitura;
+}
+
+GravacaoInmet GravarImportacaoInmet(const std::filesystem::path& arquivo_banco,
+                                    const LeituraInmet& leitura, const TextoIdentidade& texto,
+                                    DecisoesImportacaoInmet& decisoes) {
+    const auto validacao = ValidarIdentidadeClima(texto);
+    if (const auto* mensagem = std::get_if<std::string>(&validacao)) {
+        throw ErroImportacao(*mensagem);
+    }
+    GravacaoInmet gravacao;
+    gravacao.Identidade = std::get<IdentidadeEstacao>(validacao);
+    std::optional<BancoDados> banco;
+    bool existe = false;
+    try {
+        banco.emplace(arquivo_banco, BancoDados::Modo::Escrita);
+        existe = ExisteEstacaoClima(*banco, gravacao.Identidade.Codigo);
+    } catch (const std::exception& e) {
+        throw ErroImportacao(kNaoGravou, e.what());
+    }
+    if (existe && !decisoes.Substituir(texto.Codigo)) {
+        throw ErroImportacao(kNaoGravou, "Já existe uma estação cadastrada com o código " +
+                                             texto.Codigo + "; ela não foi substituída.");
+    }
+    try {
+        // Radiation and everything derived from it at the station's own latitude.
+        RegistroClima registro = leitura.Registro;
+        const ParametrosClima p = EstimarEstacaoClima(registro, gravacao.Identidade.Latitude);
+        gravacao.NumAnos = p.NumAnos;
+        gravacao.Resultado = GravarEstacaoClima(*banco, gravacao.Identidade, p.Dados, p.NumAnos);
+    } catch (const std::exception& e) {
+        throw ErroImportacao(kNaoGravou, e.what());
+    }
+    return gravacao;
 }
 
 }  // namespace ventaro

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "core/calendario.h"
 #include "core/erro.h"
+#include "import/fonte_ana.h"
 #include "import/importacao_ana.h"
 #include "import/importacao_inmet.h"
 #include "import/leitor_inmet_mdb.h"
@@ -318,13 +321,25 @@ TEST(OrigemAna, ListsStatesAndTheStationsWhoseCodeMatchesTheirDegrees) {
     EXPECT_FALSE(origem.Estacao(1));
 }
 
-// Answers given in advance, and the questions asked.
+// Answers given in advance, and the questions asked and the reports received.
 class DecisoesFixas : public DecisoesImportacaoAna {
   public:
     std::vector<RespostaSubstituir> respostas;
     std::optional<int> regiao = 3;
-    std::vector<std::string> perguntas;
+    std::string parar_no_estado;
+    std::vector<std::string> perguntas, estados, linhas;
+    std::vector<std::pair<int64_t, ResultadoEstacaoAna>> relatos;
     int regioes_pedidas = 0;
+    int erros_chuvas = 0;
+    bool ContinuarEstado(const std::string& nome, const std::vector<EstacaoAna>&) override {
+        estados.push_back(nome);
+        return nome != parar_no_estado;
+    }
+    void Mensagem(const std::string& linha) override { linhas.push_back(linha); }
+    void ErroTabela(TabelaAna tabela) override { erros_chuvas += tabela == TabelaAna::Chuvas; }
+    void Relatar(const EstacaoAna& e, ResultadoEstacaoAna r, int) override {
+        relatos.emplace_back(e.Codigo, r);
+    }
     RespostaSubstituir Substituir(const std::string& codigo8) override {
         perguntas.push_back(codigo8);
         const auto r = respostas.empty() ? RespostaSubstituir::Nao : respostas.front();
@@ -437,6 +452,55 @@ TEST(ImportacaoAna, AFailedWriteIsReportedAndLeavesNothing) {
     EXPECT_EQ(run.Mensagens(), (std::vector<std::string>{"Erro ao incluir estação 00447002."}));
     EXPECT_EQ(bd.Contar("select count(*) from EstacaoPrec"), 0);
     EXPECT_EQ(bd.Contar("select count(*) from DadosPrec"), 0);
+}
+
+// A source over a copy of the test database, as CopiarBancoAna leaves it.
+FonteAna FonteDe(SQLite::Database& db) {
+    auto copia = std::make_unique<SQLite::Database>(":memory:",
+                                                    SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    SQLite::Backup(*copia, db).executeStep();
+    return FonteAna(std::move(copia));
+}
+
+TEST(ImportacaoAna, ImportsStatesInTurnReportsWhatFailsAndStopsWhenCancelled) {
+    AnaTeste t;
+    t.Chuvas(2345024, 1980, 1991);
+    t.Chuvas(447002, 1990, 2001);  // JARDIM (2345029) has no rows
+    FonteAna fonte = FonteDe(t.Db());
+    BancoEstacoes bd;
+    DecisoesFixas decisoes;
+    ImportacaoAna run(bd.Banco(), decisoes);
+    run.ImportarEstados(fonte, {"ACRE", "MARANHAO", "SAO PAULO"});
+    EXPECT_EQ(decisoes.estados, (std::vector<std::string>{"MARANHAO", "SAO PAULO"}));
+    EXPECT_EQ(run.MensagensFinais(),
+              (std::vector<std::string>{"Erro importando estado ACRE.", "2 estações novas.",
+                                        "0 estações substituídas.", "Fim"}));
+    EXPECT_EQ(decisoes.linhas, run.Mensagens());
+    using R = ResultadoEstacaoAna;
+    EXPECT_EQ(decisoes.relatos,
+              (std::vector<std::pair<int64_t, R>>{
+                  {447002, R::Nova}, {2345024, R::Nova}, {2345029, R::PoucosAnos}}));
+    EXPECT_EQ(bd.Contar("select Municipio = 'IMPERATRIZ' from EstacaoPrec "
+                        "where CodEstacao = 447002"),
+              1);
+
+    // The front end stops the run before the second state: only the first is replaced.
+    decisoes.respostas = {RespostaSubstituir::SimParaTodos};
+    decisoes.parar_no_estado = "SAO PAULO";
+    ImportacaoAna cancelada(bd.Banco(), decisoes);
+    cancelada.ImportarEstados(fonte, {"MARANHAO", "SAO PAULO"});
+    EXPECT_TRUE(cancelada.Cancelada());
+    EXPECT_EQ(cancelada.Substituidas(), 1);
+
+    // Rainfall that cannot be read skips each station with the table's line.
+    t.Db().exec("drop table Chuvas");
+    FonteAna sem_chuvas = FonteDe(t.Db());
+    decisoes.linhas.clear();
+    ImportacaoAna falha(bd.Banco(), decisoes);
+    falha.ImportarEstacoes(sem_chuvas, *sem_chuvas.EstacoesDoEstado("SAO PAULO"));
+    EXPECT_EQ(decisoes.linhas,
+              (std::vector<std::string>{"Erro: Tabela Chuvas.", "Erro: Tabela Chuvas."}));
+    EXPECT_EQ(decisoes.erros_chuvas, 2);
 }
 
 TEST(TextoPerguntaRegiao, ShowsTheStationsData) {

@@ -1,4 +1,4 @@
-#include "import/importacao_linha_comando.h"
+#include "cli/executar_importar.h"
 
 #include <gtest/gtest.h>
 

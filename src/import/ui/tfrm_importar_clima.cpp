@@ -9,10 +9,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "core/erro.h"
+#include "import/erro_importacao.h"
 #include "import/ui/dialogos_importacao.h"
-#include "stations/banco_dados.h"
-#include "stations/gravacao_estacao.h"
 #include "ui/cursor_ocupado.h"
 #include "ui/dialogos.h"
 
@@ -28,7 +26,6 @@ std::string S(const QString& texto) {
 }
 
 const QString kErro = QStringLiteral("Erro");
-const QString kNaoGravou = QStringLiteral("Não foi possível gravar os dados da estação");
 
 }  // namespace
 
@@ -89,20 +86,6 @@ TfrmImportarClima::TfrmImportarClima(Origem origem, Dialogos& dialogos,
             &TfrmImportarClima::btnSelecionarEstacaoCancelarClick);
 }
 
-QString TfrmImportarClima::MensagemErroLeitura() const {
-    return origem_ == Origem::Arquivo
-               ? QStringLiteral(
-                     "Erro ao ler arquivo. Verifique se o formato do arquivo selecionado é válido.")
-               : QStringLiteral(
-                     "Erro ao ler dados. Verifique se o formato do banco de dados "
-                     "selecionado é válido.");
-}
-
-void TfrmImportarClima::ErroLeitura(const QString& detalhe) {
-    hide();
-    dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro, MensagemErroLeitura(), detalhe);
-}
-
 void TfrmImportarClima::Abrir() {
     const auto arquivo = dialogos_.NomeArquivoAbrir(
         this, QStringLiteral("Abrir"),
@@ -116,35 +99,47 @@ void TfrmImportarClima::Abrir() {
     Ler(*arquivo);
 }
 
+// The panel's answers to the import's questions: the station picker and the replace question,
+// asked with the busy cursor lifted.
+class TfrmImportarClima::Decisoes : public DecisoesImportacaoInmet {
+  public:
+    Decisoes(TfrmImportarClima& painel, std::optional<CursorOcupado>& cursor)
+        : painel_(painel), cursor_(cursor) {}
+
+    std::optional<std::string> Estacao(const std::vector<std::string>& codigos) override {
+        QStringList lista;
+        for (const std::string& c : codigos) lista << Q(c);
+        cursor_.reset();
+        const auto escolhida = painel_.dialogos_importacao_.EscolherEstacao(&painel_, lista);
+        cursor_.emplace();
+        if (!escolhida) return std::nullopt;
+        return S(*escolhida);
+    }
+    bool Substituir(const std::string& /*codigo*/) override {
+        cursor_.reset();
+        const bool sim = painel_.dialogos_importacao_.PerguntarSimNao(
+            &painel_, kErro,
+            QStringLiteral("Já existe uma estação cadastrada com este código.\nDeseja "
+                           "substituir todos os dados referentes à esta estação?"));
+        cursor_.emplace();
+        return sim;
+    }
+
+  private:
+    TfrmImportarClima& painel_;
+    std::optional<CursorOcupado>& cursor_;
+};
+
 void TfrmImportarClima::Ler(const QString& arquivo) {
     lbl_nome_arquivo_->setText(arquivo);
     leitura_.reset();
+    std::optional<CursorOcupado> cursor(std::in_place);
+    Decisoes decisoes(*this, cursor);
     try {
-        std::optional<std::string> estacao;
-        {
-            CursorOcupado cursor;
-            if (DetectarFormato(S(arquivo)) == FormatoArquivo::AccessMdb) {
-                QStringList codigos;
-                for (const std::string& c : EstacoesInmetMdb(S(arquivo))) codigos << Q(c);
-                const auto escolhida = dialogos_importacao_.EscolherEstacao(this, codigos);
-                if (!escolhida) throw ErroVentaro("Nenhuma estação selecionada.");
-                estacao = S(*escolhida);
-            }
-        }
-        CursorOcupado cursor;
-        LeituraInmet leitura = LerArquivoInmet(S(arquivo), estacao);
-        if (!leitura.DadosSuficientes()) {
-            hide();
-            dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro,
-                               Q(leitura.MensagemDadosInsuficientes()));
-            return;
-        }
-        // Estimated once now so that a record that cannot be estimated is refused before the
-        // user types anything; Ok estimates again at the station's own latitude.
-        const IdentidadeArquivo& id = leitura.Registro.Identidade;
-        RegistroClima copia = leitura.Registro;
-        EstimarEstacaoClima(copia, id.Latitude.value_or(kLatitudePadrao));
-        const TextoIdentidade texto = IdentidadeDoArquivo(id);
+        LeituraInmet leitura = LerImportacaoInmet(
+            S(arquivo), decisoes,
+            origem_ == Origem::BancoDados ? FonteInmet::BancoDados : FonteInmet::Arquivo);
+        const TextoIdentidade texto = IdentidadeDoArquivo(leitura.Registro.Identidade);
         edt_codigo_->setText(Q(texto.Codigo));
         edt_regiao_->clear();
         edt_nome_->setText(Q(texto.Nome));
@@ -153,55 +148,34 @@ void TfrmImportarClima::Ler(const QString& arquivo) {
         edt_longitude_->setText(Q(texto.Longitude));
         edt_altitude_->setText(Q(texto.Altitude));
         leitura_ = std::move(leitura);
+        cursor.reset();
         show();
         raise();
-    } catch (const std::exception& e) {
-        ErroLeitura(QString::fromUtf8(e.what()));
+    } catch (const ErroImportacao& e) {
+        cursor.reset();
+        hide();
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro, Q(e.Mensagem()), Q(e.Detalhe()));
     }
 }
 
 void TfrmImportarClima::btnSelecionarEstacaoOkClick() {
     if (!leitura_) return;
-    TextoIdentidade texto{S(edt_codigo_->text()),   S(edt_regiao_->text()),
-                          S(edt_nome_->text()),     S(edt_municipio_->text()),
-                          S(edt_latitude_->text()), S(edt_longitude_->text()),
-                          S(edt_altitude_->text())};
-    const auto validacao = ValidarIdentidadeClima(texto);
-    if (const auto* mensagem = std::get_if<std::string>(&validacao)) {
-        dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro, Q(*mensagem));
+    const TextoIdentidade texto{S(edt_codigo_->text()),   S(edt_regiao_->text()),
+                                S(edt_nome_->text()),     S(edt_municipio_->text()),
+                                S(edt_latitude_->text()), S(edt_longitude_->text()),
+                                S(edt_altitude_->text())};
+    std::optional<CursorOcupado> cursor(std::in_place);
+    Decisoes decisoes(*this, cursor);
+    try {
+        GravarImportacaoInmet(arquivo_banco_, *leitura_, texto, decisoes);
+    } catch (const ErroImportacao& e) {
+        cursor.reset();
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro, Q(e.Mensagem()), Q(e.Detalhe()));
         return;
     }
-    if (Gravar(std::get<IdentidadeEstacao>(validacao))) {
-        hide();
-        emit estacaoGravada();
-    }
-}
-
-bool TfrmImportarClima::Gravar(const IdentidadeEstacao& identidade) {
-    try {
-        std::optional<CursorOcupado> cursor(std::in_place);
-        BancoDados banco(arquivo_banco_, BancoDados::Modo::Escrita);
-        if (ExisteEstacaoClima(banco, identidade.Codigo)) {
-            cursor.reset();
-            if (!dialogos_importacao_.PerguntarSimNao(
-                    this, kErro,
-                    QStringLiteral("Já existe uma estação cadastrada com este código.\nDeseja "
-                                   "substituir todos os dados referentes à esta estação?"))) {
-                dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro, kNaoGravou);
-                return false;
-            }
-            cursor.emplace();
-        }
-        // Radiation and everything derived from it at the station's own latitude.
-        RegistroClima registro = leitura_->Registro;
-        const ParametrosClima p = EstimarEstacaoClima(registro, identidade.Latitude);
-        GravarEstacaoClima(banco, identidade, p.Dados, p.NumAnos);
-        return true;
-    } catch (const std::exception& e) {
-        dialogos_.Mensagem(this, Dialogos::Icone::Erro, kErro, kNaoGravou,
-                           QString::fromUtf8(e.what()));
-        return false;
-    }
+    cursor.reset();
+    hide();
+    emit estacaoGravada();
 }
 
 void TfrmImportarClima::btnSelecionarEstacaoCancelarClick() {

@@ -49,11 +49,10 @@ class TfrmImportarClima : public QWidget {
     void estacaoGravada();
 
   private:
+    class Decisoes;
+
     void btnSelecionarEstacaoOkClick();
     void btnSelecionarEstacaoCancelarClick();
-    QString MensagemErroLeitura() const;
-    void ErroLeitura(const QString& detalhe);
-    bool Gravar(const IdentidadeEstacao& identidade);
 
     Origem origem_;
     Dialogos& dialogos_;

@@ -1,7 +1,5 @@
 #include "import/ui/tfrm_importar_prec.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
-
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -17,10 +15,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <set>
 
-#include "core/erro.h"
-#include "import/formato_arquivo.h"
 #include "import/importacao_ana.h"
 #include "import/texto.h"
 #include "import/ui/dialogos_importacao.h"
@@ -48,32 +43,6 @@ QString Coordenada(const std::optional<double>& v, std::string_view tipo) {
     if (!v) return QStringLiteral(" ");
     return Q(FormatarCoordenada(std::to_string(*v), tipo));
 }
-
-// The panel's answers: the replace confirmation and the region input box.
-class DecisoesPainel : public DecisoesImportacaoAna {
-  public:
-    DecisoesPainel(QWidget* pai, DialogosImportacao& d) : pai_(pai), d_(d) {}
-    RespostaSubstituir Substituir(const std::string& codigo8) override {
-        return d_.ConfirmarSubstituicao(
-            pai_, Q("A estação " + codigo8 + " já está no banco de dados. Substituir os dados?"));
-    }
-    std::optional<int> Regiao(const EstacaoAna& estacao) override {
-        QString ultima;
-        // An integer outside 1 to 7 asks again, showing what was typed.
-        while (true) {
-            const auto texto = d_.PedirTexto(pai_, QStringLiteral("Inserindo estação"),
-                                             Q(TextoPerguntaRegiao(estacao)), ultima);
-            if (!texto) return std::nullopt;
-            ultima = *texto;
-            const auto regiao = LerInteiro(S(*texto));
-            if (regiao && *regiao >= 1 && *regiao <= 7) return static_cast<int>(*regiao);
-        }
-    }
-
-  private:
-    QWidget* pai_;
-    DialogosImportacao& d_;
-};
 
 }  // namespace
 
@@ -192,34 +161,21 @@ void TfrmImportarPrecBD::Abrir() {
 bool TfrmImportarPrecBD::AbrirArquivo(const QString& arquivo) {
     try {
         CursorOcupado cursor;
-        const std::filesystem::path caminho = S(arquivo);
-        const FormatoArquivo formato = DetectarFormato(caminho);
-        origem_db_.reset();
-        hidroweb_.clear();
-        arquivo_fonte_ = caminho;
-        if (formato == FormatoArquivo::AccessMdb) {
-            auto db = std::make_unique<SQLite::Database>(
-                ":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-            CopiarCadastroAna(caminho, *db);
-            origem_db_ = std::move(db);
-            fonte_ = Fonte::Access;
+        fonte_.reset();
+        auto fonte = std::make_unique<FonteAna>(S(arquivo));
+        fonte->UsarInventario(inventario_);
+        fonte_ = std::move(fonte);
+        if (fonte_->Access()) {
             gb_identidade_->setEnabled(false);
             for (QRadioButton* r : opcoes_) r->setEnabled(true);
             // The state list is kept sorted; the first state is listed.
             const QSignalBlocker bloqueio(cb_estado_);
             cb_estado_->clear();
-            for (const std::string& nome : OrigemAna(*origem_db_).Estados()) {
-                cb_estado_->addItem(Q(nome));
-            }
+            for (const std::string& nome : fonte_->Estados()) cb_estado_->addItem(Q(nome));
             cb_estado_->setEnabled(true);
             cb_estado_->setCurrentIndex(0);
             ListarEstado(cb_estado_->currentText());
-        } else if (formato == FormatoArquivo::HidrowebCsv ||
-                   formato == FormatoArquivo::HidrowebTxt) {
-            for (MesChuva& m : LerChuvasHidroweb(caminho)) {
-                hidroweb_[m.Estacao].push_back(std::move(m));
-            }
-            fonte_ = Fonte::Hidroweb;
+        } else {
             gb_identidade_->setEnabled(true);
             cb_estado_->clear();
             cb_estado_->setEnabled(false);
@@ -227,13 +183,10 @@ bool TfrmImportarPrecBD::AbrirArquivo(const QString& arquivo) {
             opcoes_[2]->setEnabled(false);
             opcoes_[1]->setEnabled(true);
             ListarHidroweb();
-        } else {
-            throw ErroVentaro("O arquivo " + caminho.string() + " é uma " + NomeFormato(formato) +
-                              ", não uma série de chuvas da ANA.");
         }
         return true;
     } catch (const std::exception& e) {
-        fonte_ = Fonte::Nenhuma;
+        fonte_.reset();
         dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
                            QStringLiteral("Erro ao conectar Banco de Dados."),
                            QString::fromUtf8(e.what()));
@@ -244,7 +197,10 @@ bool TfrmImportarPrecBD::AbrirArquivo(const QString& arquivo) {
 void TfrmImportarPrecBD::CarregarInventario(const QString& arquivo) {
     try {
         inventario_ = LerInventarioAna(S(arquivo));
-        if (fonte_ == Fonte::Hidroweb) ListarHidroweb();
+        if (fonte_) {
+            fonte_->UsarInventario(inventario_);
+            if (!fonte_->Access()) ListarHidroweb();
+        }
     } catch (const std::exception& e) {
         dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
                            QString::fromUtf8(e.what()));
@@ -252,41 +208,22 @@ void TfrmImportarPrecBD::CarregarInventario(const QString& arquivo) {
 }
 
 void TfrmImportarPrecBD::cbEstadoEscolheChange() {
-    if (fonte_ == Fonte::Access && !cb_estado_->currentText().isEmpty()) {
+    if (fonte_ && fonte_->Access() && !cb_estado_->currentText().isEmpty()) {
         ListarEstado(cb_estado_->currentText());
     }
 }
 
 void TfrmImportarPrecBD::ListarEstado(const QString& nome) {
-    OrigemAna origem(*origem_db_);
-    std::optional<int64_t> codigo;
     try {
-        codigo = origem.CodigoEstado(S(nome));
-    } catch (const std::exception&) {
-        ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Estado."),
-                   QStringLiteral("Erro: Tabela Estado."));
-        return;
-    }
-    try {
-        PreencherGrade(codigo ? origem.EstacoesDoEstado(*codigo) : std::vector<EstacaoAna>{});
-    } catch (const std::exception&) {
-        ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Estacao."),
-                   QStringLiteral("Erro: Tabela Estacao."));
+        const auto estacoes = fonte_->EstacoesDoEstado(S(nome));
+        PreencherGrade(estacoes ? *estacoes : std::vector<EstacaoAna>{});
+    } catch (const ErroTabelaAna& e) {
+        ErroTabela(e.Tabela());
     }
 }
 
 void TfrmImportarPrecBD::ListarHidroweb() {
-    std::vector<EstacaoAna> estacoes;
-    for (const auto& [codigo, meses] : hidroweb_) {
-        if (const auto it = inventario_.find(codigo); it != inventario_.end()) {
-            estacoes.push_back(it->second);
-        } else {
-            EstacaoAna e;
-            e.Codigo = codigo;
-            estacoes.push_back(e);
-        }
-    }
-    PreencherGrade(estacoes);
+    PreencherGrade(fonte_->EstacoesHidroweb());
 }
 
 void TfrmImportarPrecBD::PreencherGrade(const std::vector<EstacaoAna>& estacoes) {
@@ -319,100 +256,118 @@ void TfrmImportarPrecBD::Mensagem(const QString& linha) {
     mem_mensagens_->appendPlainText(linha);
 }
 
-void TfrmImportarPrecBD::ErroTabela(const QString& dialogo, const QString& linha) {
+void TfrmImportarPrecBD::MostrarErroTabela(TabelaAna tabela) {
     if (!lote_) {
-        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"), dialogo);
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                           Q(MensagemErroTabela(tabela)));
     }
-    Mensagem(linha);
+}
+
+void TfrmImportarPrecBD::ErroTabela(TabelaAna tabela) {
+    MostrarErroTabela(tabela);
+    Mensagem(Q(LinhaErroTabela(tabela)));
 }
 
 void TfrmImportarPrecBD::HabilitarControles(bool habilitar) {
     btn_importar_->setEnabled(habilitar);
-    cb_estado_->setEnabled(habilitar && fonte_ == Fonte::Access);
+    cb_estado_->setEnabled(habilitar && fonte_ && fonte_->Access());
 }
 
-std::optional<EstacaoAna> TfrmImportarPrecBD::IdentidadeHidroweb(int64_t codigo) {
-    if (const auto it = inventario_.find(codigo); it != inventario_.end()) return it->second;
-    EstacaoAna e;
-    e.Codigo = codigo;
-    e.Nome = S(edt_nome_->text().trimmed());
-    e.Municipio = S(edt_municipio_->text().trimmed());
-    e.Latitude = LerDecimal(S(edt_latitude_->text()));
-    e.Longitude = LerDecimal(S(edt_longitude_->text()));
-    bool altitude_invalida = false;
-    e.Altitude = LerDecimal(S(edt_altitude_->text()), &altitude_invalida);
-    if (e.Nome.empty() || !e.Latitude || !e.Longitude || altitude_invalida) {
-        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
-                           QStringLiteral("Informe o nome, a latitude e a longitude da estação "
-                                          "%1, ou carregue um inventário de estações da ANA.")
-                               .arg(Q(CodigoAna8(codigo))));
-        return std::nullopt;
-    }
-    return e;
+void TfrmImportarPrecBD::MostrarProgresso(std::size_t estacoes) {
+    progresso_ = true;
+    lbl_calculando_->show();
+    pb_estado_->setRange(0, static_cast<int>(estacoes));
+    pb_estado_->setValue(0);
+    pb_estado_->show();
 }
 
-void TfrmImportarPrecBD::ImportarLinhas(ImportacaoAna& run, const std::vector<int>& linhas,
-                                        bool progresso) {
-    if (progresso) {
-        lbl_calculando_->show();
-        pb_estado_->setRange(0, static_cast<int>(linhas.size()));
-        pb_estado_->setValue(0);
-        pb_estado_->show();
+void TfrmImportarPrecBD::EsconderProgresso() {
+    progresso_ = false;
+    pb_estado_->setValue(0);
+    pb_estado_->hide();
+    lbl_calculando_->hide();
+}
+
+// The panel's side of a run: the replace confirmation, the region input box, the identity
+// fields of a HidroWeb station outside the inventory, the progress with its cancel check, and
+// the message list.
+class TfrmImportarPrecBD::Decisoes : public DecisoesImportacaoAna {
+  public:
+    explicit Decisoes(TfrmImportarPrecBD& painel) : p_(painel) {}
+
+    RespostaSubstituir Substituir(const std::string& codigo8) override {
+        return p_.dialogos_importacao_.ConfirmarSubstituicao(
+            &p_, Q("A estação " + codigo8 + " já está no banco de dados. Substituir os dados?"));
     }
-    // The rainfall of every station of the run is copied from the Access file in one pass.
-    if (fonte_ == Fonte::Access) {
-        std::set<int64_t> codigos;
-        for (int l : linhas) codigos.insert(estacoes_grade_[static_cast<std::size_t>(l)].Codigo);
-        try {
-            origem_db_->exec("drop table if exists Chuvas");
-            CopiarChuvasAna(arquivo_fonte_, *origem_db_, codigos);
-        } catch (const std::exception&) {
-            ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Chuvas."),
-                       QStringLiteral("Erro: Tabela Chuvas."));
-            return;
+
+    std::optional<int> Regiao(const EstacaoAna& estacao) override {
+        QString ultima;
+        // An integer outside 1 to 7 asks again, showing what was typed.
+        while (true) {
+            const auto texto = p_.dialogos_importacao_.PedirTexto(
+                &p_, QStringLiteral("Inserindo estação"), Q(TextoPerguntaRegiao(estacao)), ultima);
+            if (!texto) return std::nullopt;
+            ultima = *texto;
+            const auto regiao = LerInteiro(S(*texto));
+            if (regiao && *regiao >= 1 && *regiao <= 7) return static_cast<int>(*regiao);
         }
     }
-    for (std::size_t i = 0; i < linhas.size(); ++i) {
-        if (progresso) {
+
+    std::optional<EstacaoAna> IdentidadeForaDoInventario(int64_t codigo) override {
+        EstacaoAna e;
+        e.Codigo = codigo;
+        e.Nome = S(p_.edt_nome_->text().trimmed());
+        e.Municipio = S(p_.edt_municipio_->text().trimmed());
+        e.Latitude = LerDecimal(S(p_.edt_latitude_->text()));
+        e.Longitude = LerDecimal(S(p_.edt_longitude_->text()));
+        bool altitude_invalida = false;
+        e.Altitude = LerDecimal(S(p_.edt_altitude_->text()), &altitude_invalida);
+        if (e.Nome.empty() || !e.Latitude || !e.Longitude || altitude_invalida) {
+            p_.dialogos_.Mensagem(&p_, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                                  QStringLiteral("Informe o nome, a latitude e a longitude da "
+                                                 "estação %1, ou carregue um inventário de "
+                                                 "estações da ANA.")
+                                      .arg(Q(CodigoAna8(codigo))));
+            return std::nullopt;
+        }
+        return e;
+    }
+
+    bool Continuar(std::size_t indice, const EstacaoAna& listada) override {
+        if (p_.progresso_) {
             // Lets "Cancelar" reach the run between two stations.
             QCoreApplication::processEvents();
-            if (cancelar_) break;
-            pb_estado_->setValue(static_cast<int>(i + 1));
+            if (p_.cancelar_) return false;
+            p_.pb_estado_->setValue(static_cast<int>(indice + 1));
         }
-        const EstacaoAna& listada = estacoes_grade_[static_cast<std::size_t>(linhas[i])];
-        lbl_calculando_->setText(Q("Calculando: " + CodigoAna8(listada.Codigo) + "."));
-        std::vector<MesChuva> meses;
-        std::optional<EstacaoAna> estacao;
-        if (fonte_ == Fonte::Access) {
-            OrigemAna origem(*origem_db_);
-            try {
-                meses = origem.Chuvas(listada.Codigo);
-            } catch (const std::exception&) {
-                ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Chuvas."),
-                           QStringLiteral("Erro: Tabela Chuvas."));
-                continue;
-            }
-            estacao = origem.Estacao(listada.Codigo).value_or(listada);
-        } else {
-            meses = hidroweb_[listada.Codigo];
-            estacao = IdentidadeHidroweb(listada.Codigo);
-            if (!estacao) continue;
-        }
-        const std::size_t mensagens = run.Mensagens().size();
-        run.ImportarEstacao(*estacao, std::move(meses));
-        for (std::size_t m = mensagens; m < run.Mensagens().size(); ++m) {
-            Mensagem(Q(run.Mensagens()[m]));
-        }
+        p_.lbl_calculando_->setText(Q("Calculando: " + CodigoAna8(listada.Codigo) + "."));
+        return true;
     }
-    if (progresso) {
-        pb_estado_->setValue(0);
-        pb_estado_->hide();
-        lbl_calculando_->hide();
+
+    bool ContinuarEstado(const std::string& nome,
+                         const std::vector<EstacaoAna>& estacoes) override {
+        QCoreApplication::processEvents();
+        if (p_.cancelar_) return false;
+        const int indice = p_.cb_estado_->findText(Q(nome));
+        p_.pb_total_->setValue(indice);
+        {
+            const QSignalBlocker bloqueio(p_.cb_estado_);
+            p_.cb_estado_->setCurrentIndex(indice);
+        }
+        p_.PreencherGrade(estacoes);
+        p_.MostrarProgresso(estacoes.size());
+        return true;
     }
-}
+
+    void Mensagem(const std::string& linha) override { p_.Mensagem(Q(linha)); }
+    void ErroTabela(TabelaAna tabela) override { p_.MostrarErroTabela(tabela); }
+
+  private:
+    TfrmImportarPrecBD& p_;
+};
 
 void TfrmImportarPrecBD::btnImportarClick() {
-    if (fonte_ == Fonte::Nenhuma) return;
+    if (!fonte_) return;
     mem_mensagens_->clear();
     cancelar_ = false;
     std::optional<BancoDados> banco;
@@ -424,55 +379,37 @@ void TfrmImportarPrecBD::btnImportarClick() {
                            QString::fromUtf8(e.what()));
         return;
     }
-    DecisoesPainel decisoes(this, dialogos_importacao_);
+    Decisoes decisoes(*this);
     ImportacaoAna run(*banco, decisoes);
     const int opcao = OpcaoEscolhida();
     HabilitarControles(false);
-    {
-        auto todas_as_linhas = [this] {
-            std::vector<int> linhas;
-            for (std::size_t i = 0; i < estacoes_grade_.size(); ++i) {
-                linhas.push_back(static_cast<int>(i));
-            }
-            return linhas;
-        };
-        if (opcao == 0) {
-            const int linha = sg_estacoes_->currentRow();
-            if (linha >= 0 && linha < static_cast<int>(estacoes_grade_.size())) {
-                ImportarLinhas(run, {linha}, false);
-            } else {
-                ErroTabela(QStringLiteral("Erro ao conectar Banco de Dados, tabela Chuvas."),
-                           QStringLiteral("Erro: Tabela Chuvas."));
-            }
-        } else if (opcao == 1) {
-            ImportarLinhas(run, todas_as_linhas(), true);
+    if (opcao == 0) {
+        const int linha = sg_estacoes_->currentRow();
+        if (linha >= 0 && linha < static_cast<int>(estacoes_grade_.size())) {
+            run.ImportarEstacoes(*fonte_, {estacoes_grade_[static_cast<std::size_t>(linha)]});
         } else {
-            lote_ = true;
-            pb_total_->setRange(0, std::max(0, cb_estado_->count() - 1));
-            pb_total_->show();
-            for (int e = 0; e < cb_estado_->count(); ++e) {
-                QCoreApplication::processEvents();
-                if (cancelar_) break;
-                pb_total_->setValue(e);
-                const QString nome = cb_estado_->itemText(e);
-                try {
-                    const QSignalBlocker bloqueio(cb_estado_);
-                    cb_estado_->setCurrentIndex(e);
-                    ListarEstado(nome);
-                    ImportarLinhas(run, todas_as_linhas(), true);
-                } catch (const std::exception&) {
-                    Mensagem(QStringLiteral("Erro importando estado %1.").arg(nome));
-                }
-            }
-            pb_total_->hide();
-            lote_ = false;
+            ErroTabela(TabelaAna::Chuvas);
         }
+    } else if (opcao == 1) {
+        MostrarProgresso(estacoes_grade_.size());
+        run.ImportarEstacoes(*fonte_, estacoes_grade_);
+        EsconderProgresso();
+    } else {
+        lote_ = true;
+        pb_total_->setRange(0, std::max(0, cb_estado_->count() - 1));
+        pb_total_->show();
+        std::vector<std::string> nomes;
+        for (int e = 0; e < cb_estado_->count(); ++e) nomes.push_back(S(cb_estado_->itemText(e)));
+        run.ImportarEstados(*fonte_, nomes);
+        EsconderProgresso();
+        pb_total_->hide();
+        lote_ = false;
     }
     cancelar_ = false;
     HabilitarControles(true);
-    const std::vector<std::string> finais = run.MensagensFinais();
-    // The run's own lines were shown as they came; the counts and "Fim" close the list.
-    for (std::size_t i = run.Mensagens().size(); i < finais.size(); ++i) Mensagem(Q(finais[i]));
+    for (const std::string& linha : LinhasDeContagem(run.Novas(), run.Substituidas())) {
+        Mensagem(Q(linha));
+    }
     if (run.Novas() + run.Substituidas() > 0) emit estacoesGravadas();
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "import/chuvas_ana.h"
+#include "import/fonte_ana.h"
 #include "import/origem_ana.h"
 
 class QComboBox;
@@ -20,15 +20,10 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
-namespace SQLite {
-class Database;
-}
-
 namespace ventaro {
 
 class Dialogos;
 class DialogosImportacao;
-class ImportacaoAna;
 
 // The ANA rainfall import. The source is an ANA Hidro Access database (stations listed by
 // state, imported one, by state or all) or a HidroWeb export (CSV or CHUVAS.TXT), whose station
@@ -70,7 +65,7 @@ class TfrmImportarPrecBD : public QWidget {
     void estacoesGravadas();
 
   private:
-    enum class Fonte { Nenhuma, Access, Hidroweb };
+    class Decisoes;
 
     void cbEstadoEscolheChange();
     void btnImportarClick();
@@ -79,24 +74,25 @@ class TfrmImportarPrecBD : public QWidget {
     void ListarHidroweb();
     void PreencherGrade(const std::vector<EstacaoAna>& estacoes);
     int OpcaoEscolhida() const;
-    // Imports the stations of the grid rows `linhas`.
-    void ImportarLinhas(ImportacaoAna& run, const std::vector<int>& linhas, bool progresso);
-    std::optional<EstacaoAna> IdentidadeHidroweb(int64_t codigo);
-    void ErroTabela(const QString& dialogo, const QString& linha);
+    // The progress of the stations of a list (option 1, and each state of option 2).
+    void MostrarProgresso(std::size_t estacoes);
+    void EsconderProgresso();
+    // The dialog of a table that cannot be read (not shown in a whole-database run), and with
+    // ErroTabela its message line.
+    void MostrarErroTabela(TabelaAna tabela);
+    void ErroTabela(TabelaAna tabela);
     void Mensagem(const QString& linha);
     void HabilitarControles(bool habilitar);
 
     Dialogos& dialogos_;
     DialogosImportacao& dialogos_importacao_;
     std::filesystem::path arquivo_banco_;
-    Fonte fonte_ = Fonte::Nenhuma;
-    std::filesystem::path arquivo_fonte_;
-    std::unique_ptr<SQLite::Database> origem_db_;
-    std::map<int64_t, std::vector<MesChuva>> hidroweb_;
+    std::unique_ptr<FonteAna> fonte_;
     std::map<int64_t, EstacaoAna> inventario_;
     std::vector<EstacaoAna> estacoes_grade_;
     bool cancelar_ = false;
     bool lote_ = false;
+    bool progresso_ = false;
 
     QComboBox* cb_estado_;
     std::vector<QRadioButton*> opcoes_;

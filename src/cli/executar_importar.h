@@ -17,9 +17,9 @@ struct OpcoesImportarInmet {
     bool substituir = false;
 };
 
-// Reads, estimates and writes one climatological station, printing the message lines on
-// `saida`. Returns the number of stations written (0 or 1); failures throw ErroVentaro with
-// the panel's message followed by what went wrong.
+// Reads, estimates and writes one climatological station through the panels' import
+// operation, printing the message lines on `saida`. Returns the number of stations written (0
+// or 1); failures throw ErroVentaro with the panel's message followed by what went wrong.
 int ExecutarImportarInmet(const OpcoesImportarInmet& opcoes, std::ostream& saida);
 
 // What `ventaro-cli importar-ana` was asked.

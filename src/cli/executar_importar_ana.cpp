@@ -1,0 +1,89 @@
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/decisoes_terminal.h"
+#include "cli/executar_importar.h"
+#include "core/erro.h"
+#include "import/fonte_ana.h"
+#include "import/importacao_ana.h"
+#include "import/origem_ana.h"
+#include "import/texto.h"
+#include "stations/banco_dados.h"
+
+namespace ventaro {
+
+namespace {
+
+// The stations of an Access database that the options choose: one, a state or all of them.
+void ImportarAccess(FonteAna& fonte, const OpcoesImportarAna& o, ImportacaoAna& run) {
+    const std::string arquivo = fonte.Arquivo().string();
+    if (o.estacao) {
+        const auto codigo = LerInteiro(*o.estacao);
+        const auto e = codigo ? fonte.Estacao(*codigo) : std::nullopt;
+        if (!e) {
+            throw ErroVentaro("A estação " + *o.estacao + " não está na tabela Estacao de " +
+                              arquivo + ".");
+        }
+        run.ImportarEstacoes(fonte, {*e});
+    } else if (o.todas) {
+        run.ImportarEstados(fonte, fonte.Estados());
+    } else if (o.estado) {
+        if (!fonte.EstacoesDoEstado(*o.estado)) {
+            throw ErroVentaro("O estado " + *o.estado + " não está na tabela ESTADO de " + arquivo +
+                              ".");
+        }
+        run.ImportarEstados(fonte, {*o.estado});
+    } else {
+        throw ErroVentaro("Escolha as estações do banco de dados " + arquivo +
+                          " com --estacao, --estado ou --todas.");
+    }
+}
+
+}  // namespace
+
+int ExecutarImportarAna(const OpcoesImportarAna& o, std::ostream& saida, std::istream& entrada) {
+    if (o.substituir && o.manter) {
+        throw ErroVentaro("Use --substituir ou --manter, não os dois.");
+    }
+    if (o.regiao) RegiaoDaOpcao(*o.regiao);
+    std::map<int64_t, EstacaoAna> inventario;
+    if (o.inventario) inventario = LerInventarioAna(*o.inventario);
+    for (auto& [codigo, estacao] : inventario) {
+        if (o.nome) estacao.Nome = *o.nome;
+        if (o.municipio) estacao.Municipio = *o.municipio;
+    }
+    const std::optional<long long> so_estacao = o.estacao ? LerInteiro(*o.estacao) : std::nullopt;
+    if (o.estacao && !so_estacao) {
+        throw ErroVentaro("Código de estação inválido: " + *o.estacao + ".");
+    }
+    // Every source is opened first, so that a file in no known format stops the run before
+    // anything is written.
+    std::vector<FonteAna> fontes;
+    for (const auto& arquivo : o.arquivos) {
+        fontes.emplace_back(arquivo);
+        fontes.back().UsarInventario(inventario);
+    }
+
+    BancoDados banco(o.banco, BancoDados::Modo::Escrita);
+    DecisoesTerminalAna decisoes(o, saida, entrada);
+    ImportacaoAna run(banco, decisoes);
+    for (FonteAna& fonte : fontes) {
+        if (fonte.Access()) {
+            ImportarAccess(fonte, o, run);
+            continue;
+        }
+        std::vector<EstacaoAna> listadas;
+        for (const EstacaoAna& e : fonte.EstacoesHidroweb()) {
+            if (!so_estacao || e.Codigo == *so_estacao) listadas.push_back(e);
+        }
+        run.ImportarEstacoes(fonte, listadas);
+    }
+    for (const std::string& linha : LinhasDeContagem(run.Novas(), run.Substituidas())) {
+        saida << linha << "\n";
+    }
+    return run.Novas() + run.Substituidas();
+}
+
+}  // namespace ventaro
