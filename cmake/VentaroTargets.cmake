@@ -42,6 +42,8 @@ function(ventaro_test name)
     ventaro_set_flags(${name})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ARG_SYSTEM_DEPS} GTest::gtest
         GTest::gtest_main)
+    # Test helpers are included from the tests folder ("support/...", "app/janela_teste.h").
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
         VENTARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         VENTARO_SHARED_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data"

@@ -3,10 +3,10 @@
 #include <QProgressBar>
 #include <QTextStream>
 
+#include "app/janela_teste.h"
 #include "app/painel_calculando.h"
 #include "core/calendario.h"
 #include "core/erro.h"
-#include "janela_teste.h"
 
 namespace ventaro::teste {
 namespace {

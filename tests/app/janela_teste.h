@@ -13,10 +13,10 @@
 #include <memory>
 
 #include "app/tmain_frame.h"
-#include "dialogos_falsos.h"
 #include "stations/banco_dados.h"
 #include "stations/ui/modelo_estacoes.h"
 #include "stations/ui/tfrm_selecionar_estacao.h"
+#include "support/dialogos_falsos.h"
 
 namespace ventaro::teste {
 

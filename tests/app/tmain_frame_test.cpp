@@ -4,9 +4,9 @@
 #include <QStatusTipEvent>
 #include <QTableView>
 
+#include "app/janela_teste.h"
 #include "app/painel_calculando.h"
 #include "app/splash.h"
-#include "janela_teste.h"
 #include "stations/ui/tfrm_configuracoes.h"
 
 namespace ventaro::teste {

@@ -16,8 +16,8 @@
 #include "import/importacao_ana.h"
 #include "import/importacao_inmet.h"
 #include "import/origem_ana.h"
+#include "import/teste_util.h"
 #include "stations/banco_dados.h"
-#include "teste_util.h"
 
 namespace ventaro {
 namespace {

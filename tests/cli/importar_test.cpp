@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "core/erro.h"
-#include "teste_util.h"
+#include "import/teste_util.h"
 
 namespace ventaro {
 namespace {

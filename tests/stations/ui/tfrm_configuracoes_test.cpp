@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "janela_teste.h"
+#include "app/janela_teste.h"
 #include "stations/ui/tfrm_configuracoes.h"
 
 namespace ventaro::teste {

@@ -1,7 +1,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 
-#include "janela_teste.h"
+#include "app/janela_teste.h"
 
 namespace ventaro::teste {
 namespace {
