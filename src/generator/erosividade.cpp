@@ -27,13 +27,15 @@ enum class TipoMinuto {
 class Limbos {
   public:
     explicit Limbos(const Tempestade& s) : s_(s), T_(static_cast<double>(MinutosTempestade(s.D))) {
-        soma_subida_ = SomaInterna(s.perfil.B / (100.0 * T_));
-        soma_descida_ = SomaInterna(s.perfil.D / (100.0 * T_));
+        soma_subida_ = SomaInterna(s.perfil.ParamB / (100.0 * T_));
+        soma_descida_ = SomaInterna(s.perfil.ParamD / (100.0 * T_));
     }
 
-    double Subida(double x) const { return s_.perfil.A * std::exp(s_.perfil.B * x) * s_.P / s_.D; }
+    double Subida(double x) const {
+        return s_.perfil.ParamA * std::exp(s_.perfil.ParamB * x) * s_.P / s_.D;
+    }
     double Descida(double x) const {
-        return s_.perfil.C * std::exp(-s_.perfil.D * x) * s_.P / s_.D;
+        return s_.perfil.ParamC * std::exp(-s_.perfil.ParamD * x) * s_.P / s_.D;
     }
     double Limitar(double v) const { return v > s_.ip ? s_.ip : v; }
     double Nodo(int v) const { return static_cast<double>(v) / T_; }

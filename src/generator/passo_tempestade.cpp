@@ -110,7 +110,7 @@ void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
     for (const Necessidade& n : necessidades) {
         if (ObterSeValida(n.mes, n.classe) == nullptr) continue;
         double& u = maior[static_cast<std::size_t>(n.mes - 1)][static_cast<std::size_t>(n.classe)];
-        if (n.u > u) u = n.u;
+        if (n.sorteio > u) u = n.sorteio;
     }
     grade_.EstenderAteLimite(limite_);
     std::vector<std::pair<TabelaInversao<DensidadeGama>*, double>> tarefas;
@@ -202,7 +202,7 @@ bool SimulacaoTempestades::SimularDuracao() {
         if (ctx_.Cancelado()) return false;
         if (!(clima.Prec[d] > 0)) continue;
         const LeisGama::Necessidade& nd = duracoes[i++];
-        clima.Dur[d] = LimitarDuracao(duracao_.Inverter(nd.mes, nd.classe, nd.u));
+        clima.Dur[d] = LimitarDuracao(duracao_.Inverter(nd.mes, nd.classe, nd.sorteio));
     }
     return true;
 }

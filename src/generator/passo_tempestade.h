@@ -43,7 +43,7 @@ class LeisGama {
     struct Necessidade {
         int mes = 1;
         int classe = 0;
-        double u = 0.0;
+        double sorteio = 0.0;
     };
     // Walks the tables of valid laws far enough for the given draws, on two threads when the
     // machine has them. Invalid laws are left alone: the storm that needs one reports it.

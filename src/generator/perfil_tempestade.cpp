@@ -30,11 +30,11 @@ PerfilTempestade CalcularPerfil(double P, double D, double tp, double ip) {
     } while (!(std::fabs(lo - hi) <= 0.00001));
     const double b = mid;
     PerfilTempestade perfil;
-    perfil.A = ip_n * std::exp(-b * tp);
-    perfil.B = b;
-    perfil.D = b * tp / (1.0 - tp);
-    const double e = std::exp(perfil.D * tp);
-    perfil.C = std::isinf(e) ? 1e12 : ip_n * e;
+    perfil.ParamA = ip_n * std::exp(-b * tp);
+    perfil.ParamB = b;
+    perfil.ParamD = b * tp / (1.0 - tp);
+    const double e = std::exp(perfil.ParamD * tp);
+    perfil.ParamC = std::isinf(e) ? 1e12 : ip_n * e;
     return perfil;
 }
 
@@ -47,10 +47,10 @@ void CalcularPerfis(TClima& clima) {
             if (clima.Prec[d] == 0) continue;
             const PerfilTempestade p =
                 CalcularPerfil(clima.Prec[d], clima.Dur[d], clima.Ti[d], clima.Ii[d]);
-            clima.ParamA[d] = p.A;
-            clima.ParamB[d] = p.B;
-            clima.ParamC[d] = p.C;
-            clima.ParamD[d] = p.D;
+            clima.ParamA[d] = p.ParamA;
+            clima.ParamB[d] = p.ParamB;
+            clima.ParamC[d] = p.ParamC;
+            clima.ParamD[d] = p.ParamD;
         }
     });
 }

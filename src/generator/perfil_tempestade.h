@@ -5,13 +5,13 @@
 namespace ventaro {
 
 // Double-exponential profile of a storm's normalised intensity i*(t) (intensity over the mean
-// P/D, t from 0 at the start to 1 at the end): A e^(B t) up to the time to peak, C e^(-D t)
-// after it.
+// P/D, t from 0 at the start to 1 at the end): ParamA e^(ParamB t) up to the time to peak,
+// ParamC e^(-ParamD t) after it.
 struct PerfilTempestade {
-    double A = 0.0;
-    double B = 0.0;
-    double C = 0.0;
-    double D = 0.0;
+    double ParamA = 0.0;
+    double ParamB = 0.0;
+    double ParamC = 0.0;
+    double ParamD = 0.0;
 };
 
 // Profile of a storm of depth P (mm), duration D (h), peak intensity ip (mm/h) and normalised

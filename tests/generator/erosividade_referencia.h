@@ -12,8 +12,12 @@ namespace ventaro::teste {
 
 struct LimbosReferencia {
     const Tempestade& s;
-    double Subida(double x) const { return s.perfil.A * std::exp(s.perfil.B * x) * s.P / s.D; }
-    double Descida(double x) const { return s.perfil.C * std::exp(-s.perfil.D * x) * s.P / s.D; }
+    double Subida(double x) const {
+        return s.perfil.ParamA * std::exp(s.perfil.ParamB * x) * s.P / s.D;
+    }
+    double Descida(double x) const {
+        return s.perfil.ParamC * std::exp(-s.perfil.ParamD * x) * s.P / s.D;
+    }
     double Limitar(double v) const { return v > s.ip ? s.ip : v; }
 };
 

@@ -34,21 +34,21 @@ Tempestade Montar(double P, double D, double tp, double ip) {
 TEST(CalcularPerfil, BisectionExample) {
     // tp = 0.5 and ip* = ip D / P = 2.
     const PerfilTempestade p = CalcularPerfil(12.0, 4.0, 0.5, 6.0);
-    EXPECT_NEAR(p.B, 3.18725, 1e-5);
-    EXPECT_EQ(p.B, p.D);
-    EXPECT_NEAR(p.A, 0.40637, 1e-5);
-    EXPECT_NEAR(p.C, 9.84313, 1e-5);
-    EXPECT_NEAR(p.A * std::exp(p.B * 0.5), 2.0, 1e-4);
-    EXPECT_NEAR(p.C * std::exp(-p.D * 0.5), 2.0, 1e-4);
-    const double area = p.A / p.B * (std::exp(p.B * 0.5) - 1.0) +
-                        p.C / p.D * (std::exp(-p.D * 0.5) - std::exp(-p.D));
+    EXPECT_NEAR(p.ParamB, 3.18725, 1e-5);
+    EXPECT_EQ(p.ParamB, p.ParamD);
+    EXPECT_NEAR(p.ParamA, 0.40637, 1e-5);
+    EXPECT_NEAR(p.ParamC, 9.84313, 1e-5);
+    EXPECT_NEAR(p.ParamA * std::exp(p.ParamB * 0.5), 2.0, 1e-4);
+    EXPECT_NEAR(p.ParamC * std::exp(-p.ParamD * 0.5), 2.0, 1e-4);
+    const double area = p.ParamA / p.ParamB * (std::exp(p.ParamB * 0.5) - 1.0) +
+                        p.ParamC / p.ParamD * (std::exp(-p.ParamD * 0.5) - std::exp(-p.ParamD));
     EXPECT_NEAR(area, 1.0, 1e-6);
 }
 
 TEST(CalcularPerfil, OverflowingFallingLimbGivesCap) {
     // A steep storm: b tp / (1 - tp) * tp beyond the exponential's range.
     const PerfilTempestade p = CalcularPerfil(0.2, 24.0, 0.99, 999.0);
-    EXPECT_EQ(p.C, 1e12);
+    EXPECT_EQ(p.ParamC, 1e12);
 }
 
 TEST(CalcularEnergia, StaysWithinOnePartInATrillionOfThePointByPointRule) {
