@@ -9,5 +9,6 @@ namespace ventaro {
 // Each adds its subcommand, with options and callback, to the application.
 void RegistrarEstacoes(CLI::App& app);
 void RegistrarGerar(CLI::App& app);
+void RegistrarEstimarRegiao(CLI::App& app);
 
 }  // namespace ventaro

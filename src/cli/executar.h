@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,20 @@ struct OpcoesGerar {
 // Loads the stations, runs the generator and writes the series file (and the statistics CSV
 // when asked). Every file is written only after everything else succeeded.
 void ExecutarGerar(const OpcoesGerar& opcoes);
+
+// What `ventaro-cli estimar-regiao` was asked; unset options take the defaults.
+struct OpcoesEstimarRegiao {
+    std::string banco;
+    std::string regiao;
+    std::optional<std::string> fator_pico;
+    std::optional<std::string> minimo;
+    std::vector<std::filesystem::path> arquivos;
+};
+
+// Estimates a region's storm laws from hourly INMET files, replaces the region's ParamRegiao
+// rows in one transaction and prints the report on `saida`. Options and files are checked,
+// and the laws fitted, before the database is written; any failure leaves it unchanged.
+void ExecutarEstimarRegiao(const OpcoesEstimarRegiao& opcoes, std::ostream& saida);
 
 // The names --variaveis accepts.
 inline constexpr const char* kNomesVariaveis[] = {"prec", "tmax", "tmin", "rad", "vvento", "umid"};

@@ -1,4 +1,5 @@
-// ventaro-cli: station listing and series generation from the command line.
+// ventaro-cli: station listing, series generation, imports and regional storm laws from the
+// command line.
 //
 // Exit codes: 0 success, 2 a command line that cannot be understood, 1 any other failure, with
 // one line on stderr saying what failed.
@@ -46,7 +47,8 @@ std::string MensagemDeUso(const CLI::ParseError& e) {
     };
     if (nome == "RequiredError") {
         if (texto.starts_with("A subcommand"))
-            return "Informe um comando: estacoes, gerar, importar-inmet ou importar-ana.";
+            return "Informe um comando: estacoes, gerar, importar-inmet, importar-ana ou "
+                   "estimar-regiao.";
         const std::string fim = " is required";
         if (texto.size() > fim.size() && texto.ends_with(fim)) {
             return "A opção " + texto.substr(0, texto.size() - fim.size()) + " é obrigatória.";
@@ -83,6 +85,7 @@ int main(int argc, char** argv) {
     ventaro::RegistrarGerar(app);
     ventaro::RegistrarImportarInmet(app);
     ventaro::RegistrarImportarAna(app);
+    ventaro::RegistrarEstimarRegiao(app);
     for (CLI::App* comando : app.get_subcommands([](CLI::App*) { return true; })) {
         comando->group("Comandos");
         // Recreated so that it joins the other options under "Opções".

@@ -35,6 +35,14 @@ bool PareceLinhaInmetTexto(std::string_view linha) {
     return campos >= 25;
 }
 
+// Header of INMET's yearly hourly files: "DATA (YYYY-MM-DD);HORA (UTC);..." up to 2018,
+// "Data;Hora UTC;..." from 2019.
+bool EhCabecalhoHorarioAnual(std::string_view linha) {
+    const std::vector<std::string_view> campos = DividirCampos(linha, ';');
+    return campos.size() >= 3 && ComecaCom(Maiusculas(campos[0]), "DATA") &&
+           ComecaCom(Maiusculas(campos[1]), "HORA");
+}
+
 }  // namespace
 
 std::string NomeFormato(FormatoArquivo formato) {
@@ -51,6 +59,10 @@ std::string NomeFormato(FormatoArquivo formato) {
             return "série de chuvas do HidroWeb (CSV)";
         case FormatoArquivo::HidrowebTxt:
             return "série de chuvas do HidroWeb (CHUVAS.TXT)";
+        case FormatoArquivo::InmetHorarioAnual:
+            return "série horária anual de estação automática do INMET";
+        case FormatoArquivo::BdmepHorario:
+            return "exportação horária do BDMEP";
     }
     return "";
 }
@@ -74,7 +86,10 @@ FormatoArquivo DetectarFormato(const std::filesystem::path& arquivo) {
     const std::size_t limite = std::min<std::size_t>(linhas.size(), 40);
     for (std::size_t i = 0; i < limite; ++i) {
         const std::string_view linha = Aparar(linhas[i]);
+        // The hourly BDMEP export shares the daily one's first column name.
+        if (ComecaCom(linha, "Data Medicao;Hora Medicao;")) return FormatoArquivo::BdmepHorario;
         if (ComecaCom(linha, "Data Medicao;")) return FormatoArquivo::BdmepCsv;
+        if (EhCabecalhoHorarioAnual(linha)) return FormatoArquivo::InmetHorarioAnual;
         if (ComecaCom(linha, "Estacao;Data;Hora;")) return FormatoArquivo::BdmepAntigo;
         if (ComecaCom(linha, "EstacaoCodigo;") || ComecaCom(linha, "\"EstacaoCodigo\";")) {
             return FormatoArquivo::HidrowebCsv;

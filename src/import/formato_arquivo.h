@@ -9,12 +9,14 @@ namespace ventaro {
 
 // The input formats of the importers, told apart by their content.
 enum class FormatoArquivo {
-    AccessMdb,    // Access database (INMET Clima table or ANA Hidro tables)
-    InmetTexto,   // INMET daily text file: 25 blank-separated fields, two-digit years
-    BdmepCsv,     // INMET BDMEP daily export: metadata block, ";", "null"
-    BdmepAntigo,  // old BDMEP daily export: header block, two rows per day
-    HidrowebCsv,  // ANA HidroWeb daily rainfall, CSV export
-    HidrowebTxt,  // ANA HidroWeb daily rainfall, old CHUVAS.TXT export
+    AccessMdb,          // Access database (INMET Clima table or ANA Hidro tables)
+    InmetTexto,         // INMET daily text file: 25 blank-separated fields, two-digit years
+    BdmepCsv,           // INMET BDMEP daily export: metadata block, ";", "null"
+    BdmepAntigo,        // old BDMEP daily export: header block, two rows per day
+    HidrowebCsv,        // ANA HidroWeb daily rainfall, CSV export
+    HidrowebTxt,        // ANA HidroWeb daily rainfall, old CHUVAS.TXT export
+    InmetHorarioAnual,  // INMET automatic station, yearly hourly file: "KEY:;value" block
+    BdmepHorario,       // INMET BDMEP hourly export: "Key: value" block, "Hora Medicao"
 };
 
 std::string NomeFormato(FormatoArquivo formato);

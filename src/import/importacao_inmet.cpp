@@ -83,6 +83,12 @@ LeituraInmet LerArquivoInmet(const std::filesystem::path& arquivo,
             throw ErroVentaro("O arquivo " + arquivo.string() + " é uma " +
                               NomeFormato(leitura.Formato) +
                               ", não dados climatológicos do INMET.");
+        case FormatoArquivo::InmetHorarioAnual:
+        case FormatoArquivo::BdmepHorario:
+            throw ErroVentaro("O arquivo " + arquivo.string() + " é uma " +
+                              NomeFormato(leitura.Formato) +
+                              ", não dados climatológicos diários do INMET (séries horárias "
+                              "servem para estimar as leis de tempestade de uma região).");
     }
     return leitura;
 }

@@ -327,6 +327,11 @@ TEST_F(VentaroCliTest, HelpIsPortugueseAndExitsWithZero) {
     Resultado r = Rodar({"--help"});
     EXPECT_EQ(r.codigo, 0);
     EXPECT_NE(r.saida.find("Comandos:"), std::string::npos) << r.saida;
+    EXPECT_NE(r.saida.find("estimar-regiao"), std::string::npos) << r.saida;
+    r = Rodar({"estimar-regiao", "--help"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_NE(r.saida.find("--regiao N (exigida)"), std::string::npos) << r.saida;
+    EXPECT_NE(r.saida.find("--fator-pico F"), std::string::npos) << r.saida;
     r = Rodar({"gerar", "--help"});
     EXPECT_EQ(r.codigo, 0);
     EXPECT_NE(r.saida.find("--pluviometrica COD (exigida)"), std::string::npos) << r.saida;
@@ -353,6 +358,102 @@ TEST_F(VentaroCliTest, SearchTextIsNeverSql) {
         EXPECT_EQ(r.erro, "Nenhuma estação encontrada.\n");
     }
     EXPECT_EQ(Linhas(Rodar({"estacoes", "--pluviometricas"}).saida).size(), 7u);
+}
+
+const fs::path kHoraria = fs::path(VENTARO_SOURCE_DIR) / "data/observacoes/inmet_horaria" /
+                          "INMET_S_SC_A806_FLORIANOPOLIS_01-01-2018_A_31-12-2018.CSV";
+
+// Every ParamRegiao row but those of `regiao`, as text.
+std::string OutrasRegioes(const fs::path& banco, int regiao) {
+    SQLite::Database db(banco.string());
+    SQLite::Statement q(db, "select * from ParamRegiao where CodRegiao <> " +
+                                std::to_string(regiao) + " order by 1, 2, 3");
+    std::string texto;
+    while (q.executeStep()) {
+        for (int i = 0; i < q.getColumnCount(); ++i) texto += q.getColumn(i).getString() + "|";
+        texto += "\n";
+    }
+    return texto;
+}
+
+TEST_F(VentaroCliTest, EstimarRegiaoWritesTheRegionAndPrintsItsTable) {
+    const fs::path banco = BancoAlterado("");
+    const std::string outras = OutrasRegioes(banco, 5);
+    const Resultado r = Rodar({"estimar-regiao", "--db", banco.string(), "--regiao", "5",
+                               "--fator-pico", "1,5", "--minimo", "12", kHoraria.string()},
+                              {"LANG=pt_BR.UTF-8"});
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    for (const char* trecho : {
+             "(A806 FLORIANOPOLIS): 8760 horas (2 sem valor), 363 dias completos, 2 deixados de "
+             "fora por hora faltante, 204 tempestades\n",
+             "204 tempestades: duração média 8,57 h, intensidade de pico média 5,75 mm/h (fator "
+             "de pico 1,500)",
+             "\nMês  0-5     5-10    10-15   15-20   20-30",
+             "\njan  12      3/16V   ",
+             "Células com menos de 12 tempestades",
+             "\nRegião 5: 60 linhas de ParamRegiao gravadas (região nova) em ",
+         }) {
+        EXPECT_NE(r.saida.find(trecho), std::string::npos) << trecho << "\n" << r.saida;
+    }
+    SQLite::Database db(banco.string());
+    EXPECT_EQ(db.execAndGet("select count(*) from ParamRegiao where CodRegiao = 5").getInt(), 60);
+    EXPECT_EQ(OutrasRegioes(banco, 5), outras);
+
+    // The same region again replaces its rows.
+    const Resultado de_novo =
+        Rodar({"estimar-regiao", "--db", banco.string(), "--regiao", "5", kHoraria.string()});
+    ASSERT_EQ(de_novo.codigo, 0) << de_novo.erro;
+    EXPECT_NE(de_novo.saida.find("(substituindo as anteriores)"), std::string::npos);
+    EXPECT_EQ(db.execAndGet("select count(*) from ParamRegiao where CodRegiao = 5").getInt(), 60);
+}
+
+// Bad options and files are refused with one line naming the value or the file, before the
+// database is touched: it stays byte for byte as it was.
+TEST_F(VentaroCliTest, EstimarRegiaoRefusesBadInputLeavingTheDatabaseByteIdentical) {
+    const fs::path banco = BancoAlterado("");
+    const std::string antes = Ler(banco);
+    const fs::path seco = Em("dados_A999_H_seco.csv");
+    {
+        std::ofstream f(seco);
+        f << "Data Medicao;Hora Medicao;PRECIPITACAO TOTAL, HORARIO(mm);\n";
+        for (int h = 0; h < 24; ++h) f << "2024-04-01;" << (h < 10 ? "0" : "") << h << "00;0;\n";
+    }
+    const fs::path diario = fs::path(VENTARO_SOURCE_DIR) / "data/observacoes/inmet" /
+                            "dados_83587_D_1990-01-01_2020-12-31.csv";
+    const std::string h = kHoraria.string();
+    struct Caso {
+        std::vector<std::string> args;
+        std::vector<std::string> trechos;
+    };
+    const Caso casos[] = {
+        {{"--regiao", "8", h}, {"Região inválida: \"8\" (use um número de 1 a 7)"}},
+        {{"--regiao", "0", h}, {"Região inválida: \"0\""}},
+        {{"--regiao", "seis", h}, {"Região inválida: \"seis\""}},
+        {{"--regiao", "6", "--fator-pico", "0", h}, {"Fator de pico inválido: \"0\""}},
+        {{"--regiao", "6", "--minimo", "1", h}, {"Mínimo de tempestades inválido: \"1\""}},
+        {{"--regiao", "6", diario.string()},
+         {diario.string(), "exportação diária do BDMEP, não uma série horária"}},
+        {{"--regiao", "6", h, seco.string()},
+         {seco.string(), "não tem nenhuma tempestade", "1 dia(s) completo(s)"}},
+        {{"--regiao", "6", "--minimo", "500", h}, {"204 tempestade(s)", "mínimo de 500"}},
+        {{"--regiao", "6", Em("nao_existe.csv").string()}, {"nao_existe.csv"}},
+    };
+    for (const Caso& c : casos) {
+        std::vector<std::string> args{"estimar-regiao", "--db", banco.string()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Resultado r = Rodar(args);
+        SCOPED_TRACE(c.args[1]);
+        EXPECT_EQ(r.codigo, 1) << r.erro;
+        EXPECT_EQ(Linhas(r.erro).size(), 1u) << r.erro;
+        for (const std::string& trecho : c.trechos) {
+            EXPECT_NE(r.erro.find(trecho), std::string::npos) << r.erro;
+        }
+        EXPECT_TRUE(r.saida.empty()) << r.saida;
+        EXPECT_EQ(Ler(banco), antes);
+    }
+    EXPECT_EQ(Rodar({"estimar-regiao", "--db", banco.string(), h}).codigo, 2);
+    EXPECT_EQ(Rodar({"estimar-regiao", "--db", banco.string(), "--regiao", "6"}).codigo, 2);
+    EXPECT_EQ(Ler(banco), antes);
 }
 
 }  // namespace

@@ -256,6 +256,17 @@ TEST(LerArquivoInmet, RadiationFollowsTheIdentitysLatitude) {
     EXPECT_NE(leitura.Registro.Anos[0].Dias[1][23].Rad, dia.Rad);
     EXPECT_NEAR(leitura.Registro.Anos[0].Dias[1][23].Rad, RadiacaoInsolacao(11.6, 23, -5.0), 1e-12);
     EXPECT_THROW(LerArquivoInmet(teste::Dados("CHUVAS_02447049.TXT")), ErroVentaro);
+    // An hourly BDMEP export shares the daily one's first column; it is told apart, not read
+    // as 24 days per day.
+    try {
+        LerArquivoInmet(teste::Dados("dados_A840_H_2024-04-01_excerto.csv"));
+        ADD_FAILURE();
+    } catch (const ErroVentaro& e) {
+        EXPECT_NE(std::string(e.what()).find("exportação horária do BDMEP, não dados "
+                                             "climatológicos diários"),
+                  std::string::npos)
+            << e.what();
+    }
 }
 
 // An ANA Hidro database in memory, as the copy of the Access file holds it.

@@ -47,8 +47,9 @@ TEST(BancoAmostra, RainfallStationsLoadWithDefinedStormLaws) {
                 EXPECT_GE(d.AlfaIi[m][k], 1);
                 EXPECT_GT(d.BetaDur[m][k], 0);
                 EXPECT_GT(d.BetaIi[m][k], 0);
-                EXPECT_GE(d.BetaTi[m][k], 0.2);
-                EXPECT_LE(d.BetaTi[m][k], 0.4);
+                // Estimated from hourly records: means of the normalised time to peak.
+                EXPECT_GT(d.BetaTi[m][k], 0);
+                EXPECT_LT(d.BetaTi[m][k], 0.99);
             }
         }
     }

@@ -1,0 +1,230 @@
+#include "import/estimativa_regiao.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/erro.h"
+
+namespace ventaro {
+
+namespace {
+
+struct Ajuste {
+    double AlfaDur, BetaDur, AlfaIi, BetaIi, BetaTi;
+};
+
+struct Amostra {
+    double media = 0;
+    double variancia = 0;  // sample variance (n - 1)
+};
+
+template <typename Campo>
+Amostra Momentos(const std::vector<const TempestadeObservada*>& grupo, Campo campo) {
+    Amostra a;
+    for (const auto* t : grupo) a.media += campo(*t);
+    const auto n = static_cast<double>(grupo.size());
+    a.media /= n;
+    double ss = 0;
+    for (const auto* t : grupo) {
+        const double d = campo(*t) - a.media;
+        ss += d * d;
+    }
+    a.variancia = ss / (n - 1.0);
+    return a;
+}
+
+// Method of moments: shape mean^2 / variance, then the scale that keeps the mean.
+std::pair<double, double> Gama(const Amostra& a) {
+    double alfa = a.variancia > 0 ? a.media * a.media / a.variancia : kAlfaMaximo;
+    alfa = std::clamp(alfa, 1.0, kAlfaMaximo);
+    return {alfa, a.media / alfa};
+}
+
+Ajuste Ajustar(const std::vector<const TempestadeObservada*>& grupo) {
+    const auto [alfa_dur, beta_dur] =
+        Gama(Momentos(grupo, [](const TempestadeObservada& t) { return t.Duracao; }));
+    const auto [alfa_ii, beta_ii] =
+        Gama(Momentos(grupo, [](const TempestadeObservada& t) { return t.IntensidadePico; }));
+    const double beta_ti =
+        Momentos(grupo, [](const TempestadeObservada& t) { return t.TempoPico; }).media;
+    return {alfa_dur, beta_dur, alfa_ii, beta_ii, beta_ti};
+}
+
+// The three months of the season of `mes`: DJF, MAM, JJA or SON.
+std::array<int, 3> MesesDaEstacao(int mes) {
+    const int primeiro = mes < 3 ? 12 : mes - mes % 3;
+    return {primeiro, primeiro % 12 + 1, (primeiro + 1) % 12 + 1};
+}
+
+std::size_t Caracteres(std::string_view texto) {
+    std::size_t n = 0;
+    for (const char c : texto) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+std::string Largura(std::string texto, std::size_t largura) {
+    const std::size_t n = Caracteres(texto);
+    if (n < largura) texto.append(largura - n, ' ');
+    return texto;
+}
+
+char Letra(RegraCelula regra) {
+    switch (regra) {
+        case RegraCelula::Propria:
+            return 'P';
+        case RegraCelula::ClassesVizinhas:
+            return 'V';
+        case RegraCelula::Estacao:
+            return 'E';
+        case RegraCelula::TodosOsMeses:
+            return 'A';
+        case RegraCelula::ClassesAmpliadas:
+            return 'T';
+    }
+    return '?';
+}
+
+}  // namespace
+
+EstimativaRegiao EstimarLeisRegiao(const std::vector<TempestadeObservada>& tempestades,
+                                   int minimo) {
+    if (minimo < kMinimoTempestadesMenor) {
+        throw ErroVentaro("O mínimo de tempestades por célula deve ser pelo menos " +
+                          std::to_string(kMinimoTempestadesMenor) + ", não " +
+                          std::to_string(minimo) + ".");
+    }
+    if (tempestades.size() < static_cast<std::size_t>(minimo)) {
+        throw ErroVentaro("Há " + std::to_string(tempestades.size()) +
+                          " tempestade(s) nos registros, menos que o mínimo de " +
+                          std::to_string(minimo) + " por célula.");
+    }
+    EstimativaRegiao e;
+    e.Minimo = minimo;
+    e.NumTempestades = static_cast<int>(tempestades.size());
+
+    // The storms of a set of months and a range of classes, in record order.
+    auto grupo = [&](auto no_mes, int classe_inicial, int classe_final) {
+        std::vector<const TempestadeObservada*> g;
+        for (const TempestadeObservada& t : tempestades) {
+            const int k = ClasseLamina(t.Lamina);
+            if (no_mes(t.Dia.mes) && k >= classe_inicial && k <= classe_final) g.push_back(&t);
+        }
+        return g;
+    };
+    const std::size_t n_minimo = static_cast<std::size_t>(minimo);
+    for (int mes = 1; mes <= 12; ++mes) {
+        const std::array<int, 3> estacao = MesesDaEstacao(mes);
+        auto do_mes = [mes](int m) { return m == mes; };
+        auto da_estacao = [&estacao](int m) {
+            return std::find(estacao.begin(), estacao.end(), m) != estacao.end();
+        };
+        auto todos = [](int) { return true; };
+        for (int k = 0; k < kNumClasses; ++k) {
+            CelulaEstimativa& c = e.Celulas[mes][static_cast<std::size_t>(k)];
+            const int abaixo = std::max(k - 1, 0);
+            const int acima = std::min(k + 1, kNumClasses - 1);
+            auto g = grupo(do_mes, k, k);
+            c.Proprias = static_cast<int>(g.size());
+            c.ClasseInicial = c.ClasseFinal = k;
+            if (g.size() < n_minimo) {
+                c.Regra = RegraCelula::ClassesVizinhas;
+                c.ClasseInicial = abaixo;
+                c.ClasseFinal = acima;
+                g = grupo(do_mes, abaixo, acima);
+            }
+            if (g.size() < n_minimo) {
+                c.Regra = RegraCelula::Estacao;
+                c.ClasseInicial = c.ClasseFinal = k;
+                g = grupo(da_estacao, k, k);
+            }
+            if (g.size() < n_minimo) {
+                c.Regra = RegraCelula::TodosOsMeses;
+                g = grupo(todos, k, k);
+            }
+            for (int r = 1; g.size() < n_minimo; ++r) {
+                // Ends at the whole record, which holds at least `minimo` storms.
+                c.Regra = RegraCelula::ClassesAmpliadas;
+                c.ClasseInicial = std::max(k - r, 0);
+                c.ClasseFinal = std::min(k + r, kNumClasses - 1);
+                g = grupo(todos, c.ClasseInicial, c.ClasseFinal);
+            }
+            c.Usadas = static_cast<int>(g.size());
+            const Ajuste a = Ajustar(g);
+            const auto uk = static_cast<std::size_t>(k);
+            e.Leis.AlfaDur[mes][uk] = a.AlfaDur;
+            e.Leis.BetaDur[mes][uk] = a.BetaDur;
+            e.Leis.AlfaIi[mes][uk] = a.AlfaIi;
+            e.Leis.BetaIi[mes][uk] = a.BetaIi;
+            e.Leis.BetaTi[mes][uk] = a.BetaTi;
+        }
+    }
+    return e;
+}
+
+std::string NomeMesCurto(int mes) {
+    static constexpr const char* kNomes[] = {"jan", "fev", "mar", "abr", "mai", "jun",
+                                             "jul", "ago", "set", "out", "nov", "dez"};
+    return kNomes[mes - 1];
+}
+
+std::string NomeClasseCurto(int classe) {
+    if (classe < 4) return std::to_string(classe * 5) + "-" + std::to_string(classe * 5 + 5);
+    if (classe < 11) {
+        return std::to_string((classe - 2) * 10) + "-" + std::to_string((classe - 1) * 10);
+    }
+    return "90+";
+}
+
+std::string TabelaEstimativa(const EstimativaRegiao& e) {
+    constexpr std::size_t kColuna = 8;
+    std::string texto =
+        "Tempestades por mês e classe de lâmina (mm): as da própria célula, ou as próprias/as "
+        "usadas e a regra\n";
+    std::string linha = Largura("Mês", 5);
+    for (int k = 0; k < kNumClasses; ++k) linha += Largura(NomeClasseCurto(k), kColuna);
+    while (linha.back() == ' ') linha.pop_back();
+    texto += linha + "\n";
+    std::array<bool, kNumClasses> ampliada{};
+    for (int mes = 1; mes <= 12; ++mes) {
+        linha = Largura(NomeMesCurto(mes), 5);
+        for (int k = 0; k < kNumClasses; ++k) {
+            const CelulaEstimativa& c = e.Celulas[mes][static_cast<std::size_t>(k)];
+            std::string celula = std::to_string(c.Proprias);
+            if (c.Regra != RegraCelula::Propria) {
+                celula += '/';
+                celula += std::to_string(c.Usadas);
+                celula += Letra(c.Regra);
+            }
+            if (c.Regra == RegraCelula::ClassesAmpliadas)
+                ampliada[static_cast<std::size_t>(k)] = true;
+            linha += Largura(celula, kColuna);
+        }
+        while (linha.back() == ' ') linha.pop_back();
+        texto += linha + "\n";
+    }
+    const std::string minimo = std::to_string(e.Minimo);
+    texto += "Células com menos de " + minimo + " tempestades tomam emprestadas, nesta ordem:\n";
+    texto += "  V  as classes vizinhas do mesmo mês\n";
+    texto += "  E  a mesma classe nos meses da estação (DJF, MAM, JJA, SON)\n";
+    texto += "  A  a mesma classe em todos os meses\n";
+    texto += "  T  todos os meses e as classes ao redor, até somar " + minimo + " tempestades";
+    bool primeira = true;
+    for (int k = 0; k < kNumClasses; ++k) {
+        if (!ampliada[static_cast<std::size_t>(k)]) continue;
+        // The pool of ClassesAmpliadas depends only on the class.
+        for (int mes = 1; mes <= 12; ++mes) {
+            const CelulaEstimativa& c = e.Celulas[mes][static_cast<std::size_t>(k)];
+            if (c.Regra != RegraCelula::ClassesAmpliadas) continue;
+            texto += primeira ? ":\n" : "";
+            primeira = false;
+            texto += "     " + NomeClasseCurto(k) + " mm: classes " +
+                     NomeClasseCurto(c.ClasseInicial) + " a " + NomeClasseCurto(c.ClasseFinal) +
+                     " mm\n";
+            break;
+        }
+    }
+    if (primeira) texto += "\n";
+    return texto;
+}
+
+}  // namespace ventaro
