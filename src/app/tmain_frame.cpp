@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,6 +28,7 @@
 #include "stations/ui/tfrm_selecionar_estacao.h"
 #include "ui/cursor_ocupado.h"
 #include "ui/dialogos.h"
+#include "ui/separador_decimal.h"
 
 namespace ventaro {
 
@@ -43,15 +43,6 @@ constexpr int kAlturaCliente = 491;
 // Status of the idle window.
 QString Ocioso() {
     return QStringLiteral("VENTARO 2.0");
-}
-
-// Decimal separator of the user's regional settings, as the series file wants it.
-char SeparadorDecimal() {
-    const QString ponto = QLocale::system().decimalPoint();
-    if (ponto.size() == 1 && ponto.front().unicode() < 0x80) {
-        return static_cast<char>(ponto.front().unicode());
-    }
-    return '.';
 }
 
 }  // namespace
@@ -222,6 +213,11 @@ void TMainFrame::CriarMenus() {
     entrada->addAction(Desabilitado(
         NovoItem("mmiImportarDadosANA", "Importar dados da ANA",
                  "Inserir uma nova estação pluvimétrica no banco de dados do Ventaro 2.0.")));
+    // Beyond the stations: the storm laws of a region, from INMET hourly records.
+    entrada->addAction(Desabilitado(NovoItem(
+        "mmiEstimarRegiao", "Estimar leis regionais de tempestade...",
+        "Estimar as leis de duração, intensidade de pico e tempo de pico das tempestades de uma "
+        "região a partir de registros horários do INMET.")));
     barra->addMenu(entrada);
 
     QAction* configuracoes = NovoItem("mmiConfiguraes", "&Configurações",
@@ -480,7 +476,7 @@ bool TMainFrame::SalvarSerie() {
     try {
         CursorOcupado cursor;
         GravarSerie(std::filesystem::path(QFile::encodeName(*nome).toStdString()), dados_, clima_,
-                    config_clima_.NumAnos, SeparadorDecimal());
+                    config_clima_.NumAnos, SeparadorDecimalDoSistema());
         return true;
     } catch (const std::exception& erro) {
         RelatarErro(dialogos_, this, erro);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "import/ui/tfrm_estimar_regiao.h"
 #include "import/ui/tfrm_importar_clima.h"
 #include "import/ui/tfrm_importar_prec.h"
 #include "ui/janela_paineis.h"
@@ -22,6 +23,10 @@ void RegistrarPaineisImportacao(JanelaPaineis& janela, DialogosImportacao& dialo
                                      arquivo_banco, janela.AreaPaineis());
     janela.RegistrarPainel(bd, janela.Item(QStringLiteral("mmiImportarDeOutroBD")),
                            [bd] { bd->Abrir(); });
+    auto* regiao = new TfrmEstimarRegiao(janela.Dlg(), arquivo_banco, janela.AreaPaineis());
+    janela.RegistrarPainel(regiao, janela.Item(QStringLiteral("mmiEstimarRegiao")),
+                           [regiao] { regiao->Abrir(); });
+    QObject::connect(regiao, &TfrmEstimarRegiao::fechado, regiao, &QWidget::hide);
 }
 
 }  // namespace ventaro

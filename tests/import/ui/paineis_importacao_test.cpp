@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include "app/tmain_frame.h"
 #include "import/ui/dialogos_importacao.h"
 #include "import/ui/paineis_importacao.h"
+#include "import/ui/tfrm_estimar_regiao.h"
 #include "import/ui/tfrm_importar_clima.h"
 #include "import/ui/tfrm_importar_prec.h"
 #include "ui/dialogos.h"
@@ -300,6 +302,61 @@ TEST(TfrmSelecionarEstacaoImportar, TheHighlightedStationIsTheChoiceHoweverItClo
     EXPECT_EQ(dialogo.Selecionada(), QStringLiteral("83587"));
     dialogo.Preencher({});
     EXPECT_FALSE(dialogo.Selecionada());
+}
+
+// The regional estimation from hourly records: a file that is not one is refused and nothing is
+// written; a real record writes the region and the report shows in the panel; a second
+// estimate asks before replacing and keeps the laws when the answer is no.
+TEST_F(PaineisTeste, RegionalLawsAreEstimatedFromHourlyRecordsAndWrittenOnlyWhenAllowed) {
+    janela_->Item(QStringLiteral("mmiEstimarRegiao"))->trigger();
+    auto* painel = Painel<TfrmEstimarRegiao>("frmEstimarRegiao1");
+    ASSERT_TRUE(painel->isVisible());
+    const auto Estimar = [&] {
+        QSignalSpy fim(painel, &TfrmEstimarRegiao::estimativaTerminada);
+        QTest::mouseClick(painel->btnEstimar(), Qt::LeftButton);
+        if (painel->Estimando()) {
+            ASSERT_TRUE(fim.wait(30000));
+        }
+    };
+    const auto Linhas = [&] { return Valor("select count(*) from ParamRegiao"); };
+
+    painel->edtRegiao()->setText(QStringLiteral("8"));
+    Estimar();
+    ASSERT_EQ(d_.mensagens.size(), 1u);
+    EXPECT_TRUE(d_.mensagens[0].texto.contains(QStringLiteral("8")))
+        << d_.mensagens[0].texto.toStdString();
+
+    painel->edtRegiao()->setText(QStringLiteral("6"));
+    painel->AdicionarArquivo(Dados("dados_83587_D_2005-01-01_2012-12-31.csv"));
+    Estimar();
+    ASSERT_EQ(d_.mensagens.size(), 2u);
+    EXPECT_TRUE(d_.mensagens[1].detalhe.contains(QStringLiteral("dados_83587")))
+        << d_.mensagens[1].detalhe.toStdString();
+    EXPECT_EQ(Linhas(), "0");
+
+    painel->lbArquivos()->selectAll();
+    QTest::mouseClick(painel->btnRemover(), Qt::LeftButton);
+    d_.arquivos.push_back(
+        QStringLiteral(VENTARO_SOURCE_DIR
+                       "/data/observacoes/inmet_horaria/"
+                       "INMET_S_SC_A806_FLORIANOPOLIS_01-01-2018_A_31-12-2018.CSV"));
+    QTest::mouseClick(painel->btnAdicionar(), Qt::LeftButton);
+    ASSERT_EQ(painel->lbArquivos()->count(), 1);
+    Estimar();
+    EXPECT_EQ(d_.mensagens.size(), 2u);
+    EXPECT_EQ(Linhas(), "60");
+    EXPECT_TRUE(
+        painel->memMensagens()->toPlainText().contains(QStringLiteral("Região 6: 60 linhas")));
+    Capturar("estimar_regiao");
+
+    const std::string antes = Valor("select group_concat(Classe0, ';') from ParamRegiao");
+    painel->edtMinimo()->setText(QStringLiteral("2"));
+    Estimar();
+    EXPECT_EQ(Valor("select group_concat(Classe0, ';') from ParamRegiao"), antes);
+    EXPECT_TRUE(painel->memMensagens()->toPlainText().contains(QStringLiteral("foram mantidas")));
+
+    QTest::mouseClick(painel->btnFechar(), Qt::LeftButton);
+    EXPECT_FALSE(painel->isVisible());
 }
 
 }  // namespace
