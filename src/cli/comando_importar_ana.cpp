@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -37,7 +38,8 @@ void RegistrarImportarAna(CLI::App& app) {
     estado->excludes(todas)->excludes(estacao);
     todas->excludes(estacao);
     cmd->add_option("--regiao", o->regiao,
-                    "Número da região (1 a 7) de todas as estações; sem ela, é perguntado")
+                    "Número da região (1 a 7) de todas as estações; sem ela, é perguntado "
+                    "(obrigatória quando a entrada não é um terminal)")
         ->type_name("N");
     auto* substituir =
         cmd->add_flag("--substituir", o->substituir, "Substitui as estações já cadastradas");
@@ -57,6 +59,7 @@ void RegistrarImportarAna(CLI::App& app) {
         o->banco = banco->empty() ? BancoPadrao() : std::filesystem::path(*banco);
         o->arquivos.assign(arquivos->begin(), arquivos->end());
         if (!inventario->empty()) o->inventario = *inventario;
+        o->entrada_interativa = ::isatty(STDIN_FILENO) != 0;
         if (ExecutarImportarAna(*o, std::cout, std::cin) == 0) {
             throw ErroVentaro("Nenhuma estação importada.");
         }

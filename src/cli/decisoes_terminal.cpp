@@ -36,7 +36,7 @@ RespostaSubstituir DecisoesTerminalAna::Substituir(const std::string& codigo8) {
 
 std::optional<int> DecisoesTerminalAna::Regiao(const EstacaoAna& estacao) {
     if (o_.regiao) return RegiaoDaOpcao(*o_.regiao);
-    while (true) {
+    for (int tentativa = 1; tentativa <= kTentativasRegiao; ++tentativa) {
         saida_ << TextoPerguntaRegiao(estacao) << "> " << std::flush;
         std::string linha;
         if (!std::getline(entrada_, linha)) {
@@ -45,7 +45,11 @@ std::optional<int> DecisoesTerminalAna::Regiao(const EstacaoAna& estacao) {
         }
         const auto r = LerInteiro(linha);
         if (r && *r >= 1 && *r <= 7) return static_cast<int>(*r);
+        saida_ << "Região inválida: digite um número de 1 a 7.\n";
     }
+    saida_ << "Estação " << CodigoAna8(estacao.Codigo) << " não importada: " << kTentativasRegiao
+           << " respostas inválidas para a região.\n";
+    return std::nullopt;
 }
 
 std::optional<EstacaoAna> DecisoesTerminalAna::IdentidadeForaDoInventario(int64_t codigo) {

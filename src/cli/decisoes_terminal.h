@@ -37,7 +37,8 @@ class DecisoesTerminalAna : public DecisoesImportacaoAna {
                         std::istream& entrada);
 
     RespostaSubstituir Substituir(const std::string& codigo8) override;
-    // An integer outside 1..7 asks again; the end of the input cancels.
+    // An integer outside 1..7 asks again, up to kTentativasRegiao answers; then, or at the end
+    // of the input, the station is not imported (and counts as a failure of the run).
     std::optional<int> Regiao(const EstacaoAna& estacao) override;
     std::optional<EstacaoAna> IdentidadeForaDoInventario(int64_t codigo) override;
     void Mensagem(const std::string& linha) override;
@@ -48,6 +49,8 @@ class DecisoesTerminalAna : public DecisoesImportacaoAna {
     std::ostream& saida_;
     std::istream& entrada_;
 };
+
+inline constexpr int kTentativasRegiao = 3;
 
 // The region given by --regiao: an integer from 1 to 7, otherwise an ErroVentaro.
 int RegiaoDaOpcao(const std::string& texto);

@@ -31,6 +31,8 @@ struct OpcoesImportarAna {
     bool todas = false;                 // Access database: every state
     std::optional<std::string> estacao;
     std::optional<std::string> regiao;  // answers the region question for every station
+    // Whether the region may be asked on the terminal: without it --regiao is required.
+    bool entrada_interativa = true;
     bool substituir = false;
     bool manter = false;
     // Identity of a station that the inventory does not list.
@@ -39,8 +41,10 @@ struct OpcoesImportarAna {
 
 // Imports the rainfall stations of HidroWeb exports or of an ANA Access database and prints
 // the run's message lines ("n estações novas.", "n estações substituídas.", "Fim"). Without
-// --regiao the region of each station is read from `entrada` after a prompt on `saida`.
-// Returns the number of stations written.
+// --regiao the region of each station is read from `entrada` after a prompt on `saida` (a few
+// invalid answers in a row stop the run). Returns the number of stations written; when some
+// stations were written and others failed, throws ErroParcial naming the failures, and when
+// none was written, ErroVentaro.
 int ExecutarImportarAna(const OpcoesImportarAna& opcoes, std::ostream& saida,
                         std::istream& entrada);
 

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "cli/decisoes_terminal.h"
+#include "cli/erro_uso.h"
 #include "cli/executar_importar.h"
+#include "cli/opcoes_identidade.h"
 #include "core/erro.h"
 #include "import/fonte_ana.h"
 #include "import/importacao_ana.h"
@@ -48,12 +50,14 @@ int ExecutarImportarAna(const OpcoesImportarAna& o, std::ostream& saida, std::is
         throw ErroVentaro("Use --substituir ou --manter, não os dois.");
     }
     if (o.regiao) RegiaoDaOpcao(*o.regiao);
+    if (!o.regiao && !o.entrada_interativa) {
+        throw ErroUso("--regiao é obrigatória quando a entrada não é um terminal.");
+    }
+    ValidarOpcoesIdentidade({nullptr, &o.latitude, &o.longitude, &o.altitude});
+    // The inventory's identities stand as they are: --nome and the others name only a station
+    // the inventory does not list.
     std::map<int64_t, EstacaoAna> inventario;
     if (o.inventario) inventario = LerInventarioAna(*o.inventario);
-    for (auto& [codigo, estacao] : inventario) {
-        if (o.nome) estacao.Nome = *o.nome;
-        if (o.municipio) estacao.Municipio = *o.municipio;
-    }
     const std::optional<long long> so_estacao = o.estacao ? LerInteiro(*o.estacao) : std::nullopt;
     if (o.estacao && !so_estacao) {
         throw ErroVentaro("Código de estação inválido: " + *o.estacao + ".");
@@ -83,7 +87,16 @@ int ExecutarImportarAna(const OpcoesImportarAna& o, std::ostream& saida, std::is
     for (const std::string& linha : LinhasDeContagem(run.Novas(), run.Substituidas())) {
         saida << linha << "\n";
     }
-    return run.Novas() + run.Substituidas();
+    const int gravadas = run.Novas() + run.Substituidas();
+    if (!run.Falhas().empty()) {
+        std::string lista;
+        for (const std::string& f : run.Falhas()) lista += "\n  " + f;
+        if (gravadas == 0) throw ErroVentaro("Nenhuma estação importada:" + lista);
+        throw ErroParcial("Importação parcial: " + std::to_string(gravadas) +
+                          (gravadas == 1 ? " estação gravada, " : " estações gravadas, ") +
+                          std::to_string(run.Falhas().size()) + " falha(s):" + lista);
+    }
+    return gravadas;
 }
 
 }  // namespace ventaro

@@ -3,6 +3,7 @@
 
 #include "cli/decisoes_terminal.h"
 #include "cli/executar_importar.h"
+#include "cli/opcoes_identidade.h"
 #include "core/erro.h"
 #include "import/erro_importacao.h"
 #include "import/importacao_ana.h"
@@ -11,6 +12,7 @@
 namespace ventaro {
 
 int ExecutarImportarInmet(const OpcoesImportarInmet& o, std::ostream& saida) {
+    ValidarOpcoesIdentidade({&o.codigo, &o.latitude, &o.longitude, &o.altitude});
     DecisoesTerminalInmet decisoes(o.substituir);
     const LeituraInmet leitura =
         LerImportacaoInmet(o.arquivo, decisoes, FonteInmet::Arquivo, o.estacao);

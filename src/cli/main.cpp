@@ -1,8 +1,8 @@
 // ventaro-cli: station listing, series generation, imports and regional storm laws from the
 // command line.
 //
-// Exit codes: 0 success, 2 a command line that cannot be understood, 1 any other failure, with
-// one line on stderr saying what failed.
+// Exit codes: 0 success, 2 a command line that cannot be understood, 3 an import that wrote some
+// stations and failed others, 1 any other failure, with a line on stderr saying what failed.
 
 #include <CLI/CLI.hpp>
 
@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kSaidaErro = 1;
 constexpr int kSaidaUso = 2;
+constexpr int kSaidaParcial = 3;
 
 void ConfigurarAjuda(CLI::App& app) {
     auto formato = std::make_shared<CLI::Formatter>();
@@ -91,7 +92,10 @@ int main(int argc, char** argv) {
         // Recreated so that it joins the other options under "Opções".
         comando->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
     }
-    app.footer("Use \"ventaro-cli COMANDO --help\" para as opções de cada comando.");
+    app.footer(
+        "Use \"ventaro-cli COMANDO --help\" para as opções de cada comando.\n"
+        "Códigos de saída: 0 sucesso; 1 falha; 2 linha de comando inválida; 3 importação parcial "
+        "(algumas estações gravadas, outras não).");
 
     try {
         app.parse(argc, argv);
@@ -105,6 +109,9 @@ int main(int argc, char** argv) {
     } catch (const ventaro::ErroUso& e) {
         std::cerr << "ventaro-cli: " << e.what() << "\n";
         return kSaidaUso;
+    } catch (const ventaro::ErroParcial& e) {
+        std::cerr << "ventaro-cli: " << e.what() << "\n";
+        return kSaidaParcial;
     } catch (const ventaro::ErroVentaro& e) {
         std::cerr << "ventaro-cli: " << e.what() << "\n";
         return kSaidaErro;

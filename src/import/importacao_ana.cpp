@@ -49,7 +49,10 @@ ImportacaoAna::Resultado ImportacaoAna::Gravar(const EstacaoAna& estacao, const 
             }
         }
         const std::optional<int> regiao = decisoes_.Regiao(estacao);
-        if (!regiao) return Resultado::SemRegiao;
+        if (!regiao) {
+            falhas_.push_back("Estação " + CodigoAna8(estacao.Codigo) + ": sem região.");
+            return Resultado::SemRegiao;
+        }
         IdentidadeEstacao identidade;
         identidade.Codigo = estacao.Codigo;
         identidade.Nome = CortarNome(estacao.Nome);
@@ -65,8 +68,11 @@ ImportacaoAna::Resultado ImportacaoAna::Gravar(const EstacaoAna& estacao, const 
         }
         ++substituidas_;
         return Resultado::Substituida;
-    } catch (const ErroVentaro&) {
+    } catch (const ErroVentaro& e) {
+        // The line the user knows, then its cause.
         Mensagem("Erro ao incluir estação " + CodigoAna8(estacao.Codigo) + ".");
+        Mensagem(std::string("  ") + e.what());
+        falhas_.push_back("Estação " + CodigoAna8(estacao.Codigo) + ": " + e.what());
         return Resultado::Erro;
     }
 }
@@ -95,6 +101,8 @@ void ImportacaoAna::ImportarListadas(FonteAna& fonte, const std::vector<EstacaoA
             meses = fonte.Chuvas(listada.Codigo);
         } catch (const ErroTabelaAna& e) {
             ErroTabela(e.Tabela());
+            falhas_.push_back("Estação " + CodigoAna8(listada.Codigo) +
+                              ": as chuvas não puderam ser lidas (" + e.what() + ").");
             continue;
         }
         std::optional<EstacaoAna> estacao = fonte.Estacao(listada.Codigo);
@@ -102,7 +110,11 @@ void ImportacaoAna::ImportarListadas(FonteAna& fonte, const std::vector<EstacaoA
             estacao = fonte.Access() ? std::optional<EstacaoAna>(listada)
                                      : decisoes_.IdentidadeForaDoInventario(listada.Codigo);
         }
-        if (!estacao) continue;
+        if (!estacao) {
+            falhas_.push_back("Estação " + CodigoAna8(listada.Codigo) +
+                              ": fora do inventário e sem nome e coordenadas.");
+            continue;
+        }
         ImportarEstacao(*estacao, std::move(meses));
     }
 }
@@ -115,6 +127,7 @@ void ImportacaoAna::ImportarEstados(FonteAna& fonte, const std::vector<std::stri
             std::optional<std::vector<EstacaoAna>> estacoes = fonte.EstacoesDoEstado(nome);
             if (!estacoes) {
                 Mensagem("Erro importando estado " + nome + ".");
+                falhas_.push_back("Estado " + nome + ": não está na tabela ESTADO.");
                 continue;
             }
             for (const EstacaoAna& e : *estacoes) codigos.insert(e.Codigo);
@@ -138,8 +151,9 @@ void ImportacaoAna::ImportarEstados(FonteAna& fonte, const std::vector<std::stri
         }
         try {
             ImportarListadas(fonte, estacoes);
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
             Mensagem("Erro importando estado " + nome + ".");
+            falhas_.push_back("Estado " + nome + ": " + e.what());
         }
     }
 }
@@ -152,6 +166,7 @@ void ImportacaoAna::Mensagem(std::string texto) {
 void ImportacaoAna::ErroTabela(TabelaAna tabela) {
     decisoes_.ErroTabela(tabela);
     Mensagem(LinhaErroTabela(tabela));
+    falhas_.push_back(LinhaErroTabela(tabela));
 }
 
 std::vector<std::string> ImportacaoAna::MensagensFinais() const {

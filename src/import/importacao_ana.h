@@ -84,6 +84,10 @@ class ImportacaoAna {
     int Substituidas() const { return substituidas_; }
     // Whether the front end stopped the run.
     bool Cancelada() const { return cancelada_; }
+    // What could not be imported and why, one sentence each ("Estação 02345024: ..."):
+    // stations whose write failed, whose rainfall could not be read, whose identity is unknown
+    // or that were left without a region, and tables or states that could not be read.
+    const std::vector<std::string>& Falhas() const { return falhas_; }
     // The years behind the last station estimated.
     int UltimoNumAnos() const { return ultimo_num_anos_; }
     // The run's messages followed by the counts and "Fim".
@@ -104,6 +108,7 @@ class ImportacaoAna {
     int ultimo_num_anos_ = 0;
     bool cancelada_ = false;
     std::vector<std::string> mensagens_;
+    std::vector<std::string> falhas_;
 };
 
 // "1 estação nova." or "n estações novas.", "1 estação substituída." or "n estações

@@ -101,7 +101,9 @@ ParametrosClima EstimarEstacaoClima(RegistroClima& registro, double latitude) {
 std::variant<IdentidadeEstacao, std::string> ValidarIdentidadeClima(const TextoIdentidade& t) {
     IdentidadeEstacao id;
     const auto codigo = LerInteiro(t.Codigo);
-    if (t.Codigo.size() != 5 || !codigo) return std::string("Código inválido para estação");
+    if (t.Codigo.size() != 5 || !codigo || *codigo < 1) {
+        return std::string("Código inválido para estação");
+    }
     const auto regiao = LerInteiro(t.Regiao);
     if (!regiao || *regiao < 1 || *regiao > 7) return std::string("Valor inválido para região");
     const auto lat = LerDecimal(t.Latitude);
@@ -118,6 +120,8 @@ std::variant<IdentidadeEstacao, std::string> ValidarIdentidadeClima(const TextoI
     id.Latitude = *lat;
     id.Longitude = *lon;
     id.Altitude = *alt;
+    // Numbers no station can have are refused with the field that holds them.
+    if (const auto problema = ProblemaIdentidade(id)) return *problema;
     return id;
 }
 

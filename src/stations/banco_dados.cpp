@@ -1,12 +1,11 @@
 #include "stations/banco_dados.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-
-#include "core/erro.h"
 
 namespace ventaro {
 
@@ -19,7 +18,50 @@ std::string Minusculas(std::string_view texto) {
     return s;
 }
 
+constexpr int kTentativasOcupado = 3;
+
+[[noreturn]] void Falhar(const BancoDados& banco, const SQLite::Exception& e,
+                         std::string_view contexto = {}) {
+    std::string m = "Erro no banco de dados " + banco.Arquivo().string();
+    if (!contexto.empty()) m += " (" + std::string(contexto) + ")";
+    m += ": " + MotivoErroSqlite(e.getErrorCode(), e.what()) + ".";
+    throw ErroBancoDados(m, e.getErrorCode());
+}
+
 }  // namespace
+
+bool ErroBancoDados::Ocupado() const {
+    return codigo_ == SQLITE_BUSY || codigo_ == SQLITE_LOCKED;
+}
+
+std::string MotivoErroSqlite(int codigo, std::string_view texto) {
+    switch (codigo & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return "o banco de dados está em uso por outro programa e não foi liberado a tempo";
+        case SQLITE_FULL:
+            return "o disco está cheio";
+        case SQLITE_READONLY:
+            return "o banco de dados não pode ser alterado (somente leitura)";
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return "permissão negada";
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return "o arquivo está danificado ou não é um banco de dados; restaure uma cópia de "
+                   "segurança";
+        case SQLITE_IOERR:
+            return "erro de leitura ou gravação no disco";
+        case SQLITE_CANTOPEN:
+            return "o arquivo não pode ser aberto";
+        case SQLITE_NOMEM:
+            return "memória insuficiente";
+        case SQLITE_CONSTRAINT:
+            return "os dados violam uma regra do banco de dados (\"" + std::string(texto) + "\")";
+        default:
+            return "o SQLite recusou a operação (\"" + std::string(texto) + "\")";
+    }
+}
 
 BancoDados::BancoDados(const std::filesystem::path& arquivo, Modo modo) : arquivo_(arquivo) {
     std::error_code ec;
@@ -28,13 +70,15 @@ BancoDados::BancoDados(const std::filesystem::path& arquivo, Modo modo) : arquiv
     }
     try {
         const int flags = modo == Modo::Escrita ? SQLite::OPEN_READWRITE : SQLite::OPEN_READONLY;
-        db_ = std::make_unique<SQLite::Database>(arquivo.string(), flags);
+        // Another program writing the file (an import beside a run) is waited for, not failed.
+        db_ = std::make_unique<SQLite::Database>(arquivo.string(), flags, kEsperaOcupadoMs);
         db_->exec("PRAGMA foreign_keys = ON");
         // Forces SQLite to read the header, so that a file that is not a database fails here.
         db_->execAndGet("select count(*) from sqlite_master");
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Não foi possível abrir o banco de dados " + arquivo.string() + ": " +
-                          e.what());
+        throw ErroBancoDados("Não foi possível abrir o banco de dados " + arquivo.string() + ": " +
+                                 MotivoErroSqlite(e.getErrorCode(), e.what()) + ".",
+                             e.getErrorCode());
     }
 }
 
@@ -60,7 +104,50 @@ void BancoDados::Executar(std::string_view sql) {
     try {
         db_->exec(std::string(sql));
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + arquivo_.string() + ": " + e.what());
+        Falhar(*this, e);
+    }
+}
+
+void BancoDados::VerificarIntegridade() {
+    std::string resultado;
+    try {
+        SQLite::Statement q(*db_, "PRAGMA quick_check");
+        while (q.executeStep()) {
+            if (!resultado.empty()) resultado += "; ";
+            resultado += q.getColumn(0).getString();
+        }
+    } catch (const SQLite::Exception& e) {
+        resultado = e.what();
+    }
+    if (resultado != "ok") {
+        if (resultado.size() > 200) resultado = resultado.substr(0, 200) + "...";
+        throw ErroBancoDados("O banco de dados " + arquivo_.string() +
+                                 " está danificado e não será alterado. Restaure uma cópia de "
+                                 "segurança do arquivo (verificação de integridade: \"" +
+                                 resultado + "\").",
+                             SQLITE_CORRUPT);
+    }
+    integridade_verificada_ = true;
+}
+
+void BancoDados::EmTransacao(const std::function<void()>& gravar) {
+    if (!integridade_verificada_) VerificarIntegridade();
+    for (int tentativa = 1;; ++tentativa) {
+        try {
+            // Immediate: the write lock is taken (or waited for) before anything is read, so two
+            // writers never deadlock half-way and one of them gives up.
+            SQLite::Transaction transacao(*db_, SQLite::TransactionBehavior::IMMEDIATE);
+            gravar();
+            transacao.commit();
+            return;
+        } catch (const SQLite::Exception& e) {
+            // The transaction's destructor has rolled everything back.
+            const bool ocupado = (e.getErrorCode() & 0xff) == SQLITE_BUSY ||
+                                 (e.getErrorCode() & 0xff) == SQLITE_LOCKED;
+            if (!ocupado || tentativa >= kTentativasOcupado) Falhar(*this, e);
+        } catch (const ErroBancoDados& e) {
+            if (!e.Ocupado() || tentativa >= kTentativasOcupado) throw;
+        }
     }
 }
 
@@ -68,7 +155,7 @@ Consulta::Consulta(BancoDados& banco, std::string_view sql) : banco_(&banco) {
     try {
         stmt_ = std::make_unique<SQLite::Statement>(banco.Conexao(), std::string(sql));
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco.Arquivo().string() + ": " + e.what());
+        Falhar(banco, e);
     }
     for (int i = 0; i < stmt_->getColumnCount(); ++i) {
         colunas_.emplace(Minusculas(stmt_->getColumnName(i)), i);
@@ -83,8 +170,7 @@ Consulta& Consulta::Vincular(const std::string& nome, const T& valor) {
     try {
         stmt_->bind(nome, valor);
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": parâmetro " +
-                          nome + ": " + e.what());
+        Falhar(*banco_, e, "parâmetro " + nome);
     }
     return *this;
 }
@@ -105,7 +191,7 @@ bool Consulta::Proxima() {
     try {
         return stmt_->executeStep();
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": " + e.what());
+        Falhar(*banco_, e);
     }
 }
 
@@ -113,7 +199,7 @@ void Consulta::Executar() {
     try {
         stmt_->exec();
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro no banco de dados " + banco_->Arquivo().string() + ": " + e.what());
+        Falhar(*banco_, e);
     }
 }
 

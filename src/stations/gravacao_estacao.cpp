@@ -2,6 +2,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <charconv>
 #include <cmath>
 #include <span>
 #include <string>
@@ -87,21 +88,48 @@ void InserirMeses(BancoDados& banco, const char* tabela, std::span<const ColunaM
     }
 }
 
+std::string Numero(double v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
 template <typename F>
-ResultadoGravacao EmTransacao(BancoDados& banco, int64_t codigo, F&& gravar) {
+ResultadoGravacao EmTransacao(BancoDados& banco, const IdentidadeEstacao& estacao, F&& gravar) {
+    const int64_t codigo = estacao.Codigo;
+    if (const auto problema = ProblemaIdentidade(estacao)) {
+        throw ErroVentaro("Não foi possível gravar os dados da estação " + std::to_string(codigo) +
+                          ": " + *problema);
+    }
+    ResultadoGravacao resultado = ResultadoGravacao::Nova;
     try {
-        SQLite::Transaction transacao(banco.Conexao());
-        const ResultadoGravacao resultado = gravar();
-        transacao.commit();
+        banco.EmTransacao([&] { resultado = gravar(); });
         return resultado;
     } catch (const std::exception& e) {
-        // The transaction's destructor has rolled everything back.
+        // Nothing of the station was written.
         throw ErroVentaro("Não foi possível gravar os dados da estação " + std::to_string(codigo) +
                           ": " + e.what());
     }
 }
 
 }  // namespace
+
+std::optional<std::string> ProblemaIdentidade(const IdentidadeEstacao& e) {
+    if (e.Codigo < kCodigoMinimo || e.Codigo > kCodigoMaximo) {
+        return "Código da estação fora do intervalo de " + std::to_string(kCodigoMinimo) + " a " +
+               std::to_string(kCodigoMaximo) + ": " + std::to_string(e.Codigo) + ".";
+    }
+    if (!(std::fabs(e.Latitude) <= kLatitudeMaxima)) {
+        return "Latitude fora do intervalo de -90 a 90 graus: " + Numero(e.Latitude) + ".";
+    }
+    if (!(std::fabs(e.Longitude) <= kLongitudeMaxima)) {
+        return "Longitude fora do intervalo de -180 a 180 graus: " + Numero(e.Longitude) + ".";
+    }
+    if (e.Altitude && !(*e.Altitude >= kAltitudeMinima && *e.Altitude <= kAltitudeMaxima)) {
+        return "Altitude fora do intervalo de -500 a 9000 m: " + Numero(*e.Altitude) + ".";
+    }
+    return std::nullopt;
+}
 
 bool ExisteEstacaoClima(BancoDados& banco, int64_t codigo) {
     return Existe(banco, kExisteClima, codigo);
@@ -113,7 +141,7 @@ bool ExisteEstacaoPrec(BancoDados& banco, int64_t codigo) {
 
 ResultadoGravacao GravarEstacaoClima(BancoDados& banco, const IdentidadeEstacao& estacao,
                                      const TDados& d, int num_anos) {
-    return EmTransacao(banco, estacao.Codigo, [&] {
+    return EmTransacao(banco, estacao, [&] {
         const bool existe = ExisteEstacaoClima(banco, estacao.Codigo);
         if (existe) ApagarEstacao(banco, kApagarDadosClima, kApagarEstacaoClima, estacao.Codigo);
         Consulta estacao_clima(banco, kInserirEstacaoClima);
@@ -136,7 +164,7 @@ ResultadoGravacao GravarEstacaoClima(BancoDados& banco, const IdentidadeEstacao&
 
 ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& estacao,
                                     const TDados& d, int num_anos) {
-    return EmTransacao(banco, estacao.Codigo, [&] {
+    return EmTransacao(banco, estacao, [&] {
         const bool existe = ExisteEstacaoPrec(banco, estacao.Codigo);
         if (existe) ApagarEstacao(banco, kApagarDadosPrec, kApagarEstacaoPrec, estacao.Codigo);
         Consulta estacao_prec(banco, kInserirEstacaoPrec);

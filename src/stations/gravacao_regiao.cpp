@@ -86,27 +86,28 @@ ResultadoGravacao GravarParamRegiao(BancoDados& banco, int regiao, const TDados&
     ValidarLeis(regiao, leis);
     try {
         banco.VerificarTabelas({"ParamRegiao"});
-        SQLite::Transaction transacao(banco.Conexao());
-        const bool existe = ExisteRegiao(banco, regiao);
-        Consulta(banco, kApagarRegiao).Bind(":regiao", static_cast<int64_t>(regiao)).Executar();
-        Consulta linha(banco, kInserirRegiao);
-        for (const Tipo& tipo : kTipos) {
-            for (int mes = 1; mes <= 12; ++mes) {
-                linha.Reiniciar();
-                linha.Bind(":CodRegiao", static_cast<int64_t>(regiao))
-                    .Bind(":TipoParametro", static_cast<int64_t>(tipo.TipoParametro))
-                    .Bind(":Mes", static_cast<int64_t>(mes));
-                for (int k = 0; k < kNumClasses; ++k) {
-                    linha.Bind(":Classe" + std::to_string(k),
-                               (leis.*tipo.tabela)[mes][static_cast<std::size_t>(k)]);
+        bool existe = false;
+        banco.EmTransacao([&] {
+            existe = ExisteRegiao(banco, regiao);
+            Consulta(banco, kApagarRegiao).Bind(":regiao", static_cast<int64_t>(regiao)).Executar();
+            Consulta linha(banco, kInserirRegiao);
+            for (const Tipo& tipo : kTipos) {
+                for (int mes = 1; mes <= 12; ++mes) {
+                    linha.Reiniciar();
+                    linha.Bind(":CodRegiao", static_cast<int64_t>(regiao))
+                        .Bind(":TipoParametro", static_cast<int64_t>(tipo.TipoParametro))
+                        .Bind(":Mes", static_cast<int64_t>(mes));
+                    for (int k = 0; k < kNumClasses; ++k) {
+                        linha.Bind(":Classe" + std::to_string(k),
+                                   (leis.*tipo.tabela)[mes][static_cast<std::size_t>(k)]);
+                    }
+                    linha.Executar();
                 }
-                linha.Executar();
             }
-        }
-        transacao.commit();
+        });
         return existe ? ResultadoGravacao::Substituida : ResultadoGravacao::Nova;
     } catch (const std::exception& e) {
-        // The transaction's destructor has rolled everything back.
+        // Nothing of the region was written.
         throw ErroVentaro(Onde(regiao) + ": " + e.what());
     }
 }

@@ -1,3 +1,4 @@
+#include "cli/erro_uso.h"
 #include "cli/executar_importar.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +128,15 @@ TEST(ExecutarImportarAna, ImportsHidrowebFilesWithTheInventory) {
     o.regiao = "3";
     std::ostringstream saida;
     std::istringstream entrada;
-    EXPECT_EQ(ExecutarImportarAna(o, saida, entrada), 1);
+    // One station written, one unknown to the inventory: a partial import, not a success.
+    try {
+        ExecutarImportarAna(o, saida, entrada);
+        ADD_FAILURE() << "a partial import was reported as a success";
+    } catch (const ErroParcial& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Importação parcial: 1 estação gravada, 1 falha(s):\n  Estação 02345106: fora "
+                  "do inventário e sem nome e coordenadas.");
+    }
     EXPECT_EQ(saida.str(),
               "Estação 02447049 (IGUAPE): 15 anos.\n"
               "A estação 02345106 não está no inventário: informe --inventario, ou --nome, "
@@ -162,13 +171,18 @@ TEST(ExecutarImportarAna, AsksTheRegionWhenNoFlagGivesIt) {
     EXPECT_EQ(texto.find("Digite o número da região"), 0u);
     EXPECT_NE(texto.find("Digite o número da região", 10), std::string::npos);
 
-    // The end of the input cancels the question: nothing written.
-    BancoVazio outro;
-    o.banco = outro.Arquivo();
-    std::istringstream vazia;
-    std::ostringstream s2;
-    EXPECT_EQ(ExecutarImportarAna(o, s2, vazia), 0);
-    EXPECT_EQ(outro.Valor("select count(*) from EstacaoPrec"), "0");
+    // The end of the input, or answers that stay invalid, leave the station out: nothing
+    // written, and the run fails naming it. Without a terminal the option is required.
+    for (const char* respostas : {"", "9\n9\n9\n9\n9\n5\n"}) {
+        BancoVazio outro;
+        o.banco = outro.Arquivo();
+        std::istringstream entrada_ruim(respostas);
+        std::ostringstream s2;
+        EXPECT_THROW(ExecutarImportarAna(o, s2, entrada_ruim), ErroVentaro) << respostas;
+        EXPECT_EQ(outro.Valor("select count(*) from EstacaoPrec"), "0");
+    }
+    o.entrada_interativa = false;
+    EXPECT_THROW(ExecutarImportarAna(o, saida, entrada), ErroUso);
 }
 
 TEST(ExecutarImportarAna, RefusesFilesOfOtherFormatsBeforeWriting) {

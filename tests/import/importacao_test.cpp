@@ -460,7 +460,13 @@ TEST(ImportacaoAna, AFailedWriteIsReportedAndLeavesNothing) {
     ImportacaoAna run(bd.Banco(), decisoes);
     EXPECT_EQ(run.ImportarEstacao(*origem.Estacao(447002), origem.Chuvas(447002)),
               ImportacaoAna::Resultado::Erro);
-    EXPECT_EQ(run.Mensagens(), (std::vector<std::string>{"Erro ao incluir estação 00447002."}));
+    // The line the user knows, then its cause, which the run's failures repeat.
+    ASSERT_EQ(run.Mensagens().size(), 2u);
+    EXPECT_EQ(run.Mensagens()[0], "Erro ao incluir estação 00447002.");
+    EXPECT_NE(run.Mensagens()[1].find("\"falha\""), std::string::npos) << run.Mensagens()[1];
+    ASSERT_EQ(run.Falhas().size(), 1u);
+    EXPECT_EQ(run.Falhas()[0].rfind("Estação 00447002: Não foi possível gravar", 0), 0u)
+        << run.Falhas()[0];
     EXPECT_EQ(bd.Contar("select count(*) from EstacaoPrec"), 0);
     EXPECT_EQ(bd.Contar("select count(*) from DadosPrec"), 0);
 }

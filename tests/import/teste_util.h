@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -28,7 +29,8 @@ class PastaTemporaria {
     PastaTemporaria() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         pasta_ = std::filesystem::temp_directory_path() /
-                 ("ventaro_import_" + std::string(info->test_suite_name()) + "_" + info->name());
+                 ("ventaro_import_" + std::string(info->test_suite_name()) + "_" + info->name() +
+                  "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(pasta_);
         std::filesystem::create_directories(pasta_);
     }

@@ -1,6 +1,7 @@
 #include "output/arquivo_serie.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -69,7 +70,8 @@ class ArquivoSerie : public ::testing::Test {
     void SetUp() override {
         pasta_ = fs::temp_directory_path() /
                  ("ventaro_output_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                  "_" + std::to_string(::getpid()));
         fs::remove_all(pasta_);
         fs::create_directories(pasta_);
     }
