@@ -102,51 +102,61 @@ EstimativaRegiao EstimarLeisRegiao(const std::vector<TempestadeObservada>& tempe
     e.Minimo = minimo;
     e.NumTempestades = static_cast<int>(tempestades.size());
 
-    // The storms of a set of months and a range of classes, in record order.
-    auto grupo = [&](auto no_mes, int classe_inicial, int classe_final) {
-        std::vector<const TempestadeObservada*> g;
-        for (const TempestadeObservada& t : tempestades) {
-            const int k = ClasseLamina(t.Lamina);
-            if (no_mes(t.Dia.mes) && k >= classe_inicial && k <= classe_final) g.push_back(&t);
-        }
-        return g;
+    // The storms of a set of months (a mask indexed by month) and a range of classes, in record
+    // order.
+    using Meses = std::array<bool, 13>;
+    const auto Pertence = [](const TempestadeObservada& t, const Meses& meses, int classe_inicial,
+                             int classe_final) {
+        const int k = ClasseLamina(t.Lamina);
+        return meses[static_cast<std::size_t>(t.Dia.mes)] && k >= classe_inicial &&
+               k <= classe_final;
     };
-    const std::size_t n_minimo = static_cast<std::size_t>(minimo);
+    const auto Contar = [&](const Meses& meses, int classe_inicial, int classe_final) {
+        return std::count_if(tempestades.begin(), tempestades.end(), [&](const auto& t) {
+            return Pertence(t, meses, classe_inicial, classe_final);
+        });
+    };
+    const auto n_minimo = static_cast<std::ptrdiff_t>(minimo);
+    Meses todos{};
+    std::fill(todos.begin() + 1, todos.end(), true);
     for (int mes = 1; mes <= 12; ++mes) {
-        const std::array<int, 3> estacao = MesesDaEstacao(mes);
-        auto do_mes = [mes](int m) { return m == mes; };
-        auto da_estacao = [&estacao](int m) {
-            return std::find(estacao.begin(), estacao.end(), m) != estacao.end();
-        };
-        auto todos = [](int) { return true; };
+        Meses do_mes{};
+        do_mes[static_cast<std::size_t>(mes)] = true;
+        Meses da_estacao{};
+        for (const int m : MesesDaEstacao(mes)) da_estacao[static_cast<std::size_t>(m)] = true;
         for (int k = 0; k < kNumClasses; ++k) {
             CelulaEstimativa& c = e.Celulas[mes][static_cast<std::size_t>(k)];
             const int abaixo = std::max(k - 1, 0);
             const int acima = std::min(k + 1, kNumClasses - 1);
-            auto g = grupo(do_mes, k, k);
-            c.Proprias = static_cast<int>(g.size());
+            // The first rule that reaches the minimum: the cell itself, its neighbouring classes,
+            // its class in the season's months, its class in all months, then ever wider classes
+            // in all months (the whole record holds at least the minimum).
+            const Meses* meses = &do_mes;
+            c.Regra = RegraCelula::Propria;
             c.ClasseInicial = c.ClasseFinal = k;
-            if (g.size() < n_minimo) {
+            c.Proprias = static_cast<int>(Contar(do_mes, k, k));
+            if (Contar(*meses, c.ClasseInicial, c.ClasseFinal) < n_minimo) {
                 c.Regra = RegraCelula::ClassesVizinhas;
                 c.ClasseInicial = abaixo;
                 c.ClasseFinal = acima;
-                g = grupo(do_mes, abaixo, acima);
             }
-            if (g.size() < n_minimo) {
+            if (Contar(*meses, c.ClasseInicial, c.ClasseFinal) < n_minimo) {
                 c.Regra = RegraCelula::Estacao;
+                meses = &da_estacao;
                 c.ClasseInicial = c.ClasseFinal = k;
-                g = grupo(da_estacao, k, k);
             }
-            if (g.size() < n_minimo) {
+            if (Contar(*meses, c.ClasseInicial, c.ClasseFinal) < n_minimo) {
                 c.Regra = RegraCelula::TodosOsMeses;
-                g = grupo(todos, k, k);
+                meses = &todos;
             }
-            for (int r = 1; g.size() < n_minimo; ++r) {
-                // Ends at the whole record, which holds at least `minimo` storms.
+            for (int r = 1; Contar(*meses, c.ClasseInicial, c.ClasseFinal) < n_minimo; ++r) {
                 c.Regra = RegraCelula::ClassesAmpliadas;
                 c.ClasseInicial = std::max(k - r, 0);
                 c.ClasseFinal = std::min(k + r, kNumClasses - 1);
-                g = grupo(todos, c.ClasseInicial, c.ClasseFinal);
+            }
+            std::vector<const TempestadeObservada*> g;
+            for (const TempestadeObservada& t : tempestades) {
+                if (Pertence(t, *meses, c.ClasseInicial, c.ClasseFinal)) g.push_back(&t);
             }
             c.Usadas = static_cast<int>(g.size());
             const Ajuste a = Ajustar(g);
