@@ -13,4 +13,15 @@ std::filesystem::path BancoPadrao() {
     return PastaDoExecutavel() / "bd.sqlite";
 }
 
+bool MesmoArquivo(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec)) {
+        const bool mesmo = std::filesystem::equivalent(a, b, ec);
+        if (!ec) return mesmo;
+    }
+    const auto ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ec), ec);
+    const auto cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, ec), ec);
+    return ca == cb;
+}
+
 }  // namespace ventaro

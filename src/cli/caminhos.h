@@ -11,4 +11,8 @@ std::filesystem::path PastaDoExecutavel();
 // The station database used when --db is not given: bd.sqlite beside the executable.
 std::filesystem::path BancoPadrao();
 
+// Whether two paths name one file: the same file when both exist (links included), otherwise
+// the same absolute path once "." , ".." and links of the existing part are resolved.
+bool MesmoArquivo(const std::filesystem::path& a, const std::filesystem::path& b);
+
 }  // namespace ventaro

@@ -5,6 +5,7 @@
 
 #include "cli/comandos.h"
 #include "cli/executar.h"
+#include "cli/interrupcao.h"
 
 namespace ventaro {
 
@@ -58,7 +59,10 @@ void RegistrarGerar(CLI::App& app) {
     cmd->add_option("--estatisticas", opcoes->estatisticas,
                     "Grava também um CSV com as estatísticas mensais observadas e geradas")
         ->type_name("ARQ.csv");
-    cmd->callback([opcoes] { ExecutarGerar(*opcoes); });
+    cmd->callback([opcoes] {
+        const InterrupcaoPorSinal interrupcao;
+        ExecutarGerar(*opcoes, &interrupcao);
+    });
 }
 
 }  // namespace ventaro

@@ -21,4 +21,16 @@ class ErroParcial : public ErroVentaro {
     using ErroVentaro::ErroVentaro;
 };
 
+// Work stopped by the user (Ctrl+C or SIGTERM) before any file was written. Exit code 128 plus
+// the signal's number, as a shell reports a process the signal ended.
+class ErroInterrompido : public ErroVentaro {
+  public:
+    explicit ErroInterrompido(int sinal)
+        : ErroVentaro("Interrompido pelo usuário; nenhum arquivo foi gravado."), sinal_(sinal) {}
+    int Sinal() const { return sinal_; }
+
+  private:
+    int sinal_;
+};
+
 }  // namespace ventaro

@@ -33,9 +33,13 @@ struct OpcoesGerar {
     std::optional<std::string> estatisticas;
 };
 
+class InterrupcaoPorSinal;
+
 // Loads the stations, runs the generator and writes the series file (and the statistics CSV
-// when asked). Every file is written only after everything else succeeded.
-void ExecutarGerar(const OpcoesGerar& opcoes);
+// when asked). Every file is written only after everything else succeeded; an output that is
+// the station database or the other output is refused first (ErroUso). With `interrupcao`, a
+// signal stops the run and throws ErroInterrompido, leaving no file behind.
+void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interrupcao = nullptr);
 
 // What `ventaro-cli estimar-regiao` was asked; unset options take the defaults.
 struct OpcoesEstimarRegiao {

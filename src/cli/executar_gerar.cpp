@@ -9,6 +9,7 @@
 #include "cli/erro_uso.h"
 #include "cli/estatisticas_csv.h"
 #include "cli/executar.h"
+#include "cli/interrupcao.h"
 #include "cli/progresso_terminal.h"
 #include "cli/separador_decimal.h"
 #include "core/erro.h"
@@ -50,9 +51,33 @@ VariaveisSimuladas LerVariaveis(const std::vector<std::string>& nomes) {
     return v;
 }
 
+// No output may overwrite the station database or the other output: refused before anything
+// is opened or written.
+void ExigirSaidasDistintas(const OpcoesGerar& o, const std::filesystem::path& banco) {
+    const auto Recusar = [](const char* opcao, const std::string& arquivo, const char* o_que) {
+        throw ErroUso(std::string(opcao) + ": \"" + arquivo + "\" é " + o_que +
+                      "; escolha outro arquivo.");
+    };
+    if (MesmoArquivo(o.saida, banco)) Recusar("--saida", o.saida, "o banco de dados de estações");
+    if (o.estatisticas) {
+        if (MesmoArquivo(*o.estatisticas, banco)) {
+            Recusar("--estatisticas", *o.estatisticas, "o banco de dados de estações");
+        }
+        if (MesmoArquivo(*o.estatisticas, o.saida)) {
+            Recusar("--estatisticas", *o.estatisticas, "o mesmo arquivo de --saida");
+        }
+    }
+}
+
 }  // namespace
 
-void ExecutarGerar(const OpcoesGerar& opcoes) {
+void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interrupcao) {
+    const std::filesystem::path arquivo_banco =
+        opcoes.banco.empty() ? BancoPadrao() : std::filesystem::path(opcoes.banco);
+    ExigirSaidasDistintas(opcoes, arquivo_banco);
+    const auto Verificar = [interrupcao] {
+        if (interrupcao != nullptr) interrupcao->Verificar();
+    };
     // The settings start from the defaults the settings panel restores (10 years from year 1,
     // with corrections) and are checked before anything is opened.
     TextoConfiguracoes texto = CarregarConfiguracoes(ConfiguracaoSerie::Padroes());
@@ -65,7 +90,7 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
     const char separador =
         opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
 
-    BancoDados banco(opcoes.banco.empty() ? BancoPadrao() : std::filesystem::path(opcoes.banco));
+    BancoDados banco(arquivo_banco);
     TDados dados;
     CarregarEstacaoPrec(banco, opcoes.pluviometrica, dados);
     if (opcoes.climatologica) CarregarEstacaoClima(banco, *opcoes.climatologica, dados);
@@ -81,23 +106,27 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
         if (::isatty(STDERR_FILENO)) {
             barra.emplace(stderr, config.NumAnos, LarguraDoTerminal(STDERR_FILENO));
         }
-        resultado = TCalcularSerieSintetica().Calcular(dados, config, ModoCalculo::Normal,
-                                                       {nullptr, barra ? &*barra : nullptr});
+        resultado = TCalcularSerieSintetica().Calcular(
+            dados, config, ModoCalculo::Normal,
+            {interrupcao != nullptr ? &interrupcao->Sinal() : nullptr, barra ? &*barra : nullptr});
     }
+    Verificar();
     const TClima& clima = resultado.Clima;
     for (const auto& aviso : resultado.Avisos) {
         std::fprintf(stderr, "ventaro-cli: aviso: %s\n", aviso.c_str());
     }
 
-    // The statistics file is written aside first and moved into place only once the series
-    // file exists, so a failure leaves neither.
+    // Both files are written aside first and moved into place only at the end, the statistics
+    // once the series file exists, so a failure or an interruption leaves neither.
     std::optional<ArquivoTemporario> estatisticas;
     if (opcoes.estatisticas) {
         TDados gerado;
         CalcularEstatisticasSerie(gerado, clima, config.NumAnos, config.APartir);
         estatisticas.emplace(*opcoes.estatisticas, TextoEstatisticas(dados, gerado));
     }
-    GravarSerie(opcoes.saida, dados, clima, config.NumAnos, separador);
+    ArquivoTemporario serie(opcoes.saida, TextoSerie(dados, clima, config.NumAnos, separador));
+    Verificar();
+    serie.Confirmar();
     if (estatisticas) {
         try {
             estatisticas->Confirmar();

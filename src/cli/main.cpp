@@ -2,7 +2,8 @@
 // command line.
 //
 // Exit codes: 0 success, 2 a command line that cannot be understood, 3 an import that wrote some
-// stations and failed others, 1 any other failure, with a line on stderr saying what failed.
+// stations and failed others, 128 + the signal when Ctrl+C or SIGTERM stopped the work, 1 any
+// other failure, with a line on stderr saying what failed.
 
 #include <CLI/CLI.hpp>
 
@@ -109,6 +110,9 @@ int main(int argc, char** argv) {
     } catch (const ventaro::ErroUso& e) {
         std::cerr << "ventaro-cli: " << e.what() << "\n";
         return kSaidaUso;
+    } catch (const ventaro::ErroInterrompido& e) {
+        std::cerr << "\nventaro-cli: " << e.what() << "\n";
+        return 128 + e.Sinal();
     } catch (const ventaro::ErroParcial& e) {
         std::cerr << "ventaro-cli: " << e.what() << "\n";
         return kSaidaParcial;

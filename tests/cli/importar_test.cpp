@@ -126,6 +126,8 @@ TEST(ExecutarImportarAna, ImportsHidrowebFilesWithTheInventory) {
                   teste::Dados("chuvas_C_02345106_excerto.csv")};
     o.inventario = inventario;
     o.regiao = "3";
+    // --nome names only a station outside the inventory: IGUAPE keeps its name.
+    o.nome = "OUTRO NOME";
     std::ostringstream saida;
     std::istringstream entrada;
     // One station written, one unknown to the inventory: a partial import, not a success.

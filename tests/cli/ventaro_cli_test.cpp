@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -57,11 +58,11 @@ class VentaroCliTest : public ::testing::Test {
 
     fs::path Em(const std::string& nome) const { return pasta_ / nome; }
 
-    // Runs ventaro-cli with `args` in the test's folder, with no locale variables besides
-    // `ambiente` ("NOME=valor").
-    Resultado Rodar(const std::vector<std::string>& args,
-                    const std::vector<std::string>& ambiente = {}) {
-        const fs::path saida = Em(".stdout"), erro = Em(".stderr");
+    // Starts ventaro-cli with `args` in the test's folder, with no locale variables besides
+    // `ambiente` ("NOME=valor"); its output goes to files named after `rotulo`.
+    pid_t Iniciar(const std::vector<std::string>& args,
+                  const std::vector<std::string>& ambiente = {}, const std::string& rotulo = "") {
+        const fs::path saida = Em(".stdout" + rotulo), erro = Em(".stderr" + rotulo);
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::chdir(pasta_.c_str()) != 0) ::_exit(126);
@@ -80,15 +81,23 @@ class VentaroCliTest : public ::testing::Test {
             ::execv(kBin.c_str(), argv.data());
             ::_exit(127);
         }
+        return pid;
+    }
+    Resultado Esperar(pid_t pid, const std::string& rotulo = "") {
         int status = 0;
         ::waitpid(pid, &status, 0);
         Resultado r;
         r.codigo = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const fs::path saida = Em(".stdout" + rotulo), erro = Em(".stderr" + rotulo);
         r.saida = Ler(saida);
         r.erro = Ler(erro);
         fs::remove(saida);
         fs::remove(erro);
         return r;
+    }
+    Resultado Rodar(const std::vector<std::string>& args,
+                    const std::vector<std::string>& ambiente = {}) {
+        return Esperar(Iniciar(args, ambiente));
     }
 
     // A copy of the sample database in the test's folder, changed by `sql`.
@@ -453,6 +462,152 @@ TEST_F(VentaroCliTest, EstimarRegiaoRefusesBadInputLeavingTheDatabaseByteIdentic
     }
     EXPECT_EQ(Rodar({"estimar-regiao", "--db", banco.string(), h}).codigo, 2);
     EXPECT_EQ(Rodar({"estimar-regiao", "--db", banco.string(), "--regiao", "6"}).codigo, 2);
+    EXPECT_EQ(Ler(banco), antes);
+}
+
+// An output that names the station database, or both outputs naming one file, is refused
+// before anything is written: the database and the folder stay as they were.
+TEST_F(VentaroCliTest, OutputsThatWouldOverwriteTheDatabaseOrEachOtherAreRefused) {
+    const fs::path banco = BancoAlterado("select 1");
+    const std::string antes = Ler(banco);
+    fs::create_symlink(banco, Em("atalho.sqlite"));
+    struct Caso {
+        std::vector<std::string> args;
+        const char* opcao;
+    };
+    const Caso casos[] = {
+        {{"--saida", "bd_alterado.sqlite"}, "--saida"},
+        {{"--saida", "./sub/../bd_alterado.sqlite"}, "--saida"},
+        {{"--saida", "atalho.sqlite"}, "--saida"},
+        {{"--saida", "serie.txt", "--estatisticas", "bd_alterado.sqlite"}, "--estatisticas"},
+        {{"--saida", "serie.txt", "--estatisticas", "serie.txt"}, "--estatisticas"},
+        {{"--saida", "serie.txt", "--estatisticas", (pasta_ / "serie.txt").string()},
+         "--estatisticas"},
+    };
+    for (const Caso& c : casos) {
+        std::vector<std::string> args{
+            "gerar", "--db", "bd_alterado.sqlite", "--pluviometrica", "2045012", "--anos", "1"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Resultado r = Rodar(args);
+        EXPECT_EQ(r.codigo, 2) << c.args[1] << ": " << r.erro;
+        EXPECT_NE(r.erro.find(c.opcao), std::string::npos) << r.erro;
+        EXPECT_EQ(Ler(banco), antes) << c.args[1];
+        EXPECT_FALSE(fs::exists(Em("serie.txt")));
+    }
+}
+
+// Ctrl+C or SIGTERM during a run stops it with no file left, hidden temporaries included; the
+// leftovers of runs killed outright never make a later run fail.
+TEST_F(VentaroCliTest, InterruptedRunsLeaveNoFileAndLeftoversNeverBlock) {
+    std::vector<std::string> restos;
+    for (int i = 0; i < 120; ++i) {
+        for (const std::string& nome : {".serie.txt.tmp" + std::to_string(i),
+                                        ".serie.txt." + std::to_string(::getpid() + i % 7) + "." +
+                                            std::to_string(i) + ".tmp"}) {
+            std::ofstream(Em(nome)) << "resto";
+            restos.push_back(nome);
+        }
+    }
+    Resultado r = Rodar(Gerar({"--anos", "1"}));
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    fs::remove(Em("serie.txt"));
+    for (const int sinal : {SIGINT, SIGTERM}) {
+        const pid_t pid = Iniciar(Gerar({"--anos", "3000", "--estatisticas", "e.csv"}));
+        ::usleep(150000);
+        ::kill(pid, sinal);
+        r = Esperar(pid);
+        EXPECT_EQ(r.codigo, 128 + sinal) << r.erro;
+        EXPECT_NE(r.erro.find("Interrompido"), std::string::npos) << r.erro;
+        EXPECT_EQ(Arquivos().size(), restos.size()) << "a file was left by signal " << sinal;
+    }
+}
+
+// Imports into one database from several processes at once, with readers alongside: every
+// station is stored and every command succeeds.
+TEST_F(VentaroCliTest, ConcurrentImportsAndRunsShareTheDatabase) {
+    const fs::path banco = BancoAlterado(
+        "delete from DadosPrec; delete from EstacaoPrec "
+        "where CodEstacao <> 2045012");
+    const auto Dados = [](const char* nome) {
+        return (fs::path(VENTARO_SOURCE_DIR) / "tests" / "import" / "dados" / nome).string();
+    };
+    const std::vector<std::vector<std::string>> comandos = {
+        {"importar-ana", "--db", banco.string(), Dados("CHUVAS_02447049.TXT"), "--regiao", "3",
+         "--nome", "IGUAPE", "--latitude", "-24.7", "--longitude", "-47.5", "--substituir"},
+        {"importar-ana", "--db", banco.string(),
+         (fs::path(VENTARO_SOURCE_DIR) / "data/observacoes/ana/447002_Chuvas.csv").string(),
+         "--regiao", "1", "--nome", "RETA", "--latitude", "-4.8", "--longitude", "-47.3",
+         "--substituir"},
+        {"importar-inmet", "--db", banco.string(), Dados("dados_83587_D_2005-01-01_2012-12-31.csv"),
+         "--regiao", "3", "--codigo", "83001", "--substituir"},
+        {"importar-inmet", "--db", banco.string(), Dados("dados_83587_D_2005-01-01_2012-12-31.csv"),
+         "--regiao", "3", "--codigo", "83002", "--substituir"},
+        {"estacoes", "--db", banco.string(), "--pluviometricas"},
+        {"estacoes", "--db", banco.string(), "--climatologicas"},
+    };
+    for (int rodada = 0; rodada < 3; ++rodada) {
+        std::vector<pid_t> pids;
+        for (std::size_t i = 0; i < comandos.size(); ++i) {
+            pids.push_back(Iniciar(comandos[i], {}, std::to_string(i)));
+        }
+        for (std::size_t i = 0; i < pids.size(); ++i) {
+            const Resultado r = Esperar(pids[i], std::to_string(i));
+            EXPECT_EQ(r.codigo, 0) << comandos[i][0] << ": " << r.erro;
+        }
+    }
+    SQLite::Database db(banco.string());
+    EXPECT_EQ(db.execAndGet("select count(*) from DadosPrec where CodEstacao in "
+                            "(2447049, 447002)")
+                  .getInt(),
+              24);
+    EXPECT_EQ(db.execAndGet("select count(*) from DadosClima where CodEstacao in (83001, 83002)")
+                  .getInt(),
+              24);
+}
+
+// A database whose file is damaged is refused before any write, with a message that tells the
+// user to restore a backup, and is left byte for byte as it was.
+TEST_F(VentaroCliTest, ADamagedDatabaseIsNeverWrittenTo) {
+    const fs::path banco = BancoAlterado("select 1");
+    {
+        const auto paginas = fs::file_size(banco) / 4096;
+        std::fstream f(banco, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>((paginas - 1) * 4096));
+        f.write("ZZZZZZZZ", 8);
+    }
+    const std::string antes = Ler(banco);
+    const Resultado r =
+        Rodar({"importar-inmet", "--db", banco.string(),
+               (fs::path(VENTARO_SOURCE_DIR) / "tests/import/dados/"
+                                               "dados_83587_D_2005-01-01_2012-12-31.csv")
+                   .string(),
+               "--regiao", "3", "--codigo", "83003"});
+    EXPECT_EQ(r.codigo, 1) << r.erro;
+    EXPECT_NE(r.erro.find("cópia de segurança"), std::string::npos) << r.erro;
+    EXPECT_EQ(Ler(banco), antes);
+}
+
+// Identity options no station can have are refused by name before anything is read.
+TEST_F(VentaroCliTest, ImpossibleIdentityOptionsAreRefusedByName) {
+    const fs::path banco = BancoAlterado("select 1");
+    const std::string antes = Ler(banco);
+    const std::string arquivo = (fs::path(VENTARO_SOURCE_DIR) /
+                                 "tests/import/dados/dados_83587_D_2005-01-01_2012-12-31.csv")
+                                    .string();
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {"--latitude", "1e300"},    {"--latitude", "-91"},     {"--longitude", "500"},
+        {"--altitude", "99999999"}, {"--altitude", "nan"},     {"--codigo", "-1234"},
+        {"--codigo", "00000"},      {"--codigo", "123456789"},
+    };
+    for (const auto& [opcao, valor] : casos) {
+        const Resultado r = Rodar({"importar-inmet", "--db", banco.string(), arquivo, "--regiao",
+                                   "3", opcao + "=" + valor});
+        EXPECT_EQ(r.codigo, 2) << opcao << " " << valor << ": " << r.erro;
+        EXPECT_NE(r.erro.find(opcao), std::string::npos) << r.erro;
+    }
+    const Resultado r = Rodar(
+        {"importar-ana", "--db", banco.string(), arquivo, "--regiao", "3", "--longitude=-200"});
+    EXPECT_EQ(r.codigo, 2) << r.erro;
     EXPECT_EQ(Ler(banco), antes);
 }
 
