@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/configuracao_serie.h"
+#include "core/tdados.h"
+
 namespace ventaro {
 
 // What `ventaro-cli estacoes` was asked. An empty `banco` is the default database.
@@ -36,6 +39,15 @@ struct OpcoesGerar {
 // Loads the stations, runs the generator and writes the series file (and the statistics CSV
 // when asked). Every file is written only after everything else succeeded.
 void ExecutarGerar(const OpcoesGerar& opcoes);
+
+// The stations and the checked settings of a run, from the options that choose them (--db,
+// --pluviometrica, --climatologica, --anos, --a-partir, --sem-correcao, --variaveis); the
+// others are not read. Throws ErroUso or ErroVentaro as ExecutarGerar does.
+struct EntradaGeracao {
+    TDados Dados;
+    ConfiguracaoSerie Configuracao;
+};
+EntradaGeracao PrepararGeracao(const OpcoesGerar& opcoes);
 
 // What `ventaro-cli estimar-regiao` was asked; unset options take the defaults.
 struct OpcoesEstimarRegiao {

@@ -52,7 +52,7 @@ VariaveisSimuladas LerVariaveis(const std::vector<std::string>& nomes) {
 
 }  // namespace
 
-void ExecutarGerar(const OpcoesGerar& opcoes) {
+EntradaGeracao PrepararGeracao(const OpcoesGerar& opcoes) {
     // The settings start from the defaults the settings panel restores (10 years from year 1,
     // with corrections) and are checked before anything is opened.
     TextoConfiguracoes texto = CarregarConfiguracoes(ConfiguracaoSerie::Padroes());
@@ -62,18 +62,26 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
     ExigirInteiro("--a-partir", texto.APartir);
     texto.Correcao = !opcoes.sem_correcao;
     if (opcoes.variaveis) texto.Variaveis = LerVariaveis(*opcoes.variaveis);
-    const char separador =
-        opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
 
     BancoDados banco(opcoes.banco.empty() ? BancoPadrao() : std::filesystem::path(opcoes.banco));
-    TDados dados;
+    EntradaGeracao entrada;
+    TDados& dados = entrada.Dados;
     CarregarEstacaoPrec(banco, opcoes.pluviometrica, dados);
     if (opcoes.climatologica) CarregarEstacaoClima(banco, *opcoes.climatologica, dados);
 
     if (!opcoes.variaveis) texto.Variaveis = AjustarVariaveisSimuladas(dados);
     const Validacao validacao = ValidarConfiguracoes(texto, dados);
     if (validacao.Resultado != ResultadoValidacao::Valida) throw ErroVentaro(validacao.Mensagem);
-    const ConfiguracaoSerie& config = validacao.Configuracao;
+    entrada.Configuracao = validacao.Configuracao;
+    return entrada;
+}
+
+void ExecutarGerar(const OpcoesGerar& opcoes) {
+    const char separador =
+        opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
+    const EntradaGeracao entrada = PrepararGeracao(opcoes);
+    const TDados& dados = entrada.Dados;
+    const ConfiguracaoSerie& config = entrada.Configuracao;
 
     ResultadoCalculo resultado;
     {
