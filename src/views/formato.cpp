@@ -47,13 +47,13 @@ std::string FormatarMilhar(double v, char separador) {
 std::string FormatarRotuloEixo(double v, const FormatoEixo& formato, char separador) {
     if (formato.Milhar) return FormatarMilhar(v, separador);
     if (formato.Casas >= 0) return FormatarFixo(v, formato.Casas, separador);
-    // Automatic labels: the shortest text that tells the tick apart.
+    // Automatic labels: the shortest text that tells the tick apart; -0 is written as 0.
+    const double sem_sinal = v == 0 ? 0.0 : v;
     std::array<char, 64> texto{};
-    const auto fim =
-        std::to_chars(texto.data(), texto.data() + texto.size(), v, std::chars_format::general, 12)
-            .ptr;
+    const auto fim = std::to_chars(texto.data(), texto.data() + texto.size(), sem_sinal,
+                                   std::chars_format::general, 12)
+                         .ptr;
     std::string s(texto.data(), fim);
-    if (s == "-0") s = "0";
     if (const auto ponto = s.find('.'); ponto != std::string::npos) s[ponto] = separador;
     return s;
 }

@@ -174,7 +174,7 @@ void EscreverRelatorio(const std::filesystem::path& pasta, const Resultados& r, 
             AbasExternasRegressao()[static_cast<std::size_t>(aba.Externa)].Legenda;
         resumo += "<tr><th>" + Escapar(painel) + "</th><th>" +
                   Escapar(SemBrancosIniciais(aba.Legenda)) + "</th><td>" + Escapar(c.Equacao) +
-                  "</td><td>" + Escapar(c.R2) + "</td><td>" +
+                  "</td><td>" + Escapar(c.R2.substr(c.R2.find('=') + 2)) + "</td><td>" +
                   Escapar(c.ErroPadrao.substr(c.ErroPadrao.find('=') + 2)) + "</td></tr>\n";
         if (aba.Externa != externa) {
             externa = aba.Externa;
