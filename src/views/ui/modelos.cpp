@@ -1,11 +1,21 @@
 #include "views/ui/modelos.h"
 
+#include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 namespace ventaro {
 
 void AplicarLarguras(QTableView* visao, const TabelaTexto& tabela) {
-    for (int c = 0; c < tabela.NumColunas(); ++c) visao->setColumnWidth(c, tabela.Largura(c));
+    // The table's widths, widened where the header or the first row would not fit in them with
+    // the desktop's font.
+    const bool tem_linha = tabela.NumLinhas() > 0;
+    for (int c = 0; c < tabela.NumColunas(); ++c) {
+        const QString celula = tem_linha ? QString::fromStdString(tabela.Celula(0, c)) : QString();
+        const int texto = std::max(visao->horizontalHeader()->sectionSizeHint(c),
+                                   visao->fontMetrics().horizontalAdvance(celula) + 12);
+        visao->setColumnWidth(c, std::max(tabela.Largura(c), texto));
+    }
 }
 
 void ModeloTabela::DefinirTabela(std::unique_ptr<TabelaTexto> tabela) {

@@ -228,7 +228,7 @@ TEST_F(PaineisVisualizacao, StormTableOpensTheProfileOfAWetDay) {
     EXPECT_EQ(tabela->model()->headerData(4, Qt::Horizontal).toString(),
               QStringLiteral("ii(mm/h)"));
     EXPECT_EQ(tabela->model()->index(0, 0).data().toString(), QStringLiteral("01/01/1989"));
-    EXPECT_EQ(tabela->columnWidth(1), 130);
+    EXPECT_GE(tabela->columnWidth(1), 130);
     // The wettest day of the series.
     int64_t dia = 1;
     for (int64_t d = 1; d <= clima.NumDias; ++d) {
