@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "app/tmain_frame.h"
+#include "app/visualizacoes.h"
 #include "import/ui/dialogos_importacao.h"
 #include "import/ui/paineis_importacao.h"
 #include "ui/dialogos.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path pasta = QApplication::applicationDirPath().toStdString();
         ventaro::TMainFrame janela(pasta, dialogos);
         ventaro::RegistrarPaineisImportacao(janela, dialogos_importacao, pasta / "bd.sqlite");
+        ventaro::RegistrarVisualizacoes(janela);
         janela.show();
         return QApplication::exec();
     } catch (const std::exception& erro) {

@@ -484,18 +484,21 @@ bool TMainFrame::SalvarSerie() {
     }
 }
 
+void TMainFrame::AtualizarEstatisticas() {
+    if (estatisticas_atualizadas_) return;
+    try {
+        CursorOcupado cursor;
+        CalcularEstatisticasSerie(estatisticas_, clima_, config_clima_.NumAnos,
+                                  config_clima_.APartir);
+        estatisticas_atualizadas_ = true;
+    } catch (const std::exception& erro) {
+        RelatarErro(dialogos_, this, erro);
+    }
+}
+
 void TMainFrame::mmiVisualizarResultadosClick() {
     EsconderPaineis();
-    if (!estatisticas_atualizadas_) {
-        try {
-            CursorOcupado cursor;
-            CalcularEstatisticasSerie(estatisticas_, clima_, config_clima_.NumAnos,
-                                      config_clima_.APartir);
-            estatisticas_atualizadas_ = true;
-        } catch (const std::exception& erro) {
-            RelatarErro(dialogos_, this, erro);
-        }
-    }
+    AtualizarEstatisticas();
     DefinirStatus(QStringLiteral("Visualizar resultados"));
 }
 

@@ -65,6 +65,9 @@ class TMainFrame : public QMainWindow, public JanelaPaineis {
     // that series even if the settings were changed afterwards.
     const ConfiguracaoSerie& ConfiguracaoClima() const { return config_clima_; }
     bool EstatisticasAtualizadas() const { return estatisticas_atualizadas_; }
+    // Computes the statistics of the current series into Estatisticas() unless they are
+    // current already. Errors are reported to the user; the flag then stays false.
+    void AtualizarEstatisticas();
     bool Calculando() const { return trabalhador_ != nullptr; }
 
     // Menu item by component name ("mmiCalcular", "mmiValoresDiarios", ...); nullptr if none.

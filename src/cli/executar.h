@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/configuracao_serie.h"
+#include "core/tdados.h"
+
 namespace ventaro {
 
 // What `ventaro-cli estacoes` was asked. An empty `banco` is the default database.
@@ -40,6 +43,15 @@ class InterrupcaoPorSinal;
 // the station database or the other output is refused first (ErroUso). With `interrupcao`, a
 // signal stops the run and throws ErroInterrompido, leaving no file behind.
 void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interrupcao = nullptr);
+
+// The stations and the checked settings of a run, from the options that choose them (--db,
+// --pluviometrica, --climatologica, --anos, --a-partir, --sem-correcao, --variaveis); the
+// others are not read. Throws ErroUso or ErroVentaro as ExecutarGerar does.
+struct EntradaGeracao {
+    TDados Dados;
+    ConfiguracaoSerie Configuracao;
+};
+EntradaGeracao PrepararGeracao(const OpcoesGerar& opcoes);
 
 // What `ventaro-cli estimar-regiao` was asked; unset options take the defaults.
 struct OpcoesEstimarRegiao {

@@ -51,6 +51,10 @@ VariaveisSimuladas LerVariaveis(const std::vector<std::string>& nomes) {
     return v;
 }
 
+std::filesystem::path ArquivoBanco(const OpcoesGerar& o) {
+    return o.banco.empty() ? BancoPadrao() : std::filesystem::path(o.banco);
+}
+
 // No output may overwrite the station database or the other output: refused before anything
 // is opened or written.
 void ExigirSaidasDistintas(const OpcoesGerar& o, const std::filesystem::path& banco) {
@@ -71,13 +75,7 @@ void ExigirSaidasDistintas(const OpcoesGerar& o, const std::filesystem::path& ba
 
 }  // namespace
 
-void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interrupcao) {
-    const std::filesystem::path arquivo_banco =
-        opcoes.banco.empty() ? BancoPadrao() : std::filesystem::path(opcoes.banco);
-    ExigirSaidasDistintas(opcoes, arquivo_banco);
-    const auto Verificar = [interrupcao] {
-        if (interrupcao != nullptr) interrupcao->Verificar();
-    };
+EntradaGeracao PrepararGeracao(const OpcoesGerar& opcoes) {
     // The settings start from the defaults the settings panel restores (10 years from year 1,
     // with corrections) and are checked before anything is opened.
     TextoConfiguracoes texto = CarregarConfiguracoes(ConfiguracaoSerie::Padroes());
@@ -87,18 +85,30 @@ void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interru
     ExigirInteiro("--a-partir", texto.APartir);
     texto.Correcao = !opcoes.sem_correcao;
     if (opcoes.variaveis) texto.Variaveis = LerVariaveis(*opcoes.variaveis);
-    const char separador =
-        opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
 
-    BancoDados banco(arquivo_banco);
-    TDados dados;
+    BancoDados banco(ArquivoBanco(opcoes));
+    EntradaGeracao entrada;
+    TDados& dados = entrada.Dados;
     CarregarEstacaoPrec(banco, opcoes.pluviometrica, dados);
     if (opcoes.climatologica) CarregarEstacaoClima(banco, *opcoes.climatologica, dados);
 
     if (!opcoes.variaveis) texto.Variaveis = AjustarVariaveisSimuladas(dados);
     const Validacao validacao = ValidarConfiguracoes(texto, dados);
     if (validacao.Resultado != ResultadoValidacao::Valida) throw ErroVentaro(validacao.Mensagem);
-    const ConfiguracaoSerie& config = validacao.Configuracao;
+    entrada.Configuracao = validacao.Configuracao;
+    return entrada;
+}
+
+void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interrupcao) {
+    ExigirSaidasDistintas(opcoes, ArquivoBanco(opcoes));
+    const auto Verificar = [interrupcao] {
+        if (interrupcao != nullptr) interrupcao->Verificar();
+    };
+    const char separador =
+        opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
+    const EntradaGeracao entrada = PrepararGeracao(opcoes);
+    const TDados& dados = entrada.Dados;
+    const ConfiguracaoSerie& config = entrada.Configuracao;
 
     ResultadoCalculo resultado;
     {

@@ -1,0 +1,44 @@
+#include "views/perfil_precipitacao.h"
+
+#include <cmath>
+
+#include "output/formato_numero.h"
+#include "views/formato.h"
+
+namespace ventaro {
+
+PerfilDia CalcularPerfil(const TClima& clima, int64_t dia, char separador, int n) {
+    const auto d = static_cast<std::size_t>(dia);
+    const double A = clima.ParamA[d];
+    const double B = clima.ParamB[d];
+    const double C = clima.ParamC[d];
+    const double D = clima.ParamD[d];
+    PerfilDia perfil;
+    perfil.ParamA = FormatoGeral(A, separador);
+    perfil.ParamB = FormatoGeral(B, separador);
+    perfil.ParamC = FormatoGeral(C, separador);
+    perfil.ParamD = FormatoGeral(D, separador);
+    perfil.Data = DataCurta(DataDaSerie(clima, dia));
+
+    const double P = clima.Prec[d];
+    const double dur = clima.Dur[d];
+    const double tp = clima.Ti[d];
+    const double ip = clima.Ii[d];
+    // A wet day without a duration (storms not simulated) has no profile to draw.
+    if (!(P > 0) || !(dur > 0)) return perfil;
+    perfil.Chuvoso = true;
+    perfil.CasasTempo = dur < 1 ? 2 : dur < 3 ? 1 : 0;
+    perfil.CasasIntensidade = ip >= 5 ? 0 : 1;
+    const double passo = 1.0 / n;
+    perfil.Tempo.resize(static_cast<std::size_t>(n) + 1);
+    perfil.Intensidade.resize(static_cast<std::size_t>(n) + 1);
+    for (int k = 0; k <= n; ++k) {
+        const double t = k * passo;
+        const double i = t <= tp ? A * std::exp(B * t) : C * std::exp(-D * t);
+        perfil.Tempo[static_cast<std::size_t>(k)] = t * dur;
+        perfil.Intensidade[static_cast<std::size_t>(k)] = i * P / dur;
+    }
+    return perfil;
+}
+
+}  // namespace ventaro
