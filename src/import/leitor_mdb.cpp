@@ -30,15 +30,16 @@ using Tabela = std::unique_ptr<MdbTableDef, LiberarTabela>;
 Mdb AbrirMdb(const std::filesystem::path& arquivo) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(arquivo, ec)) {
-        throw ErroVentaro("Banco de dados não encontrado: " + arquivo.string() + ".");
+        throw ErroVentaro("Banco de dados não encontrado: " + TextoSeguro(arquivo.string()) + ".");
     }
     Mdb mdb(mdb_open(arquivo.string().c_str(), MDB_NOFLAGS));
     if (!mdb) {
-        throw ErroVentaro("O arquivo " + arquivo.string() + " não é um banco de dados Access.");
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) +
+                          " não é um banco de dados Access.");
     }
     if (!mdb_read_catalog(mdb.get(), MDB_TABLE)) {
-        throw ErroVentaro("Não foi possível ler o catálogo do banco de dados " + arquivo.string() +
-                          ".");
+        throw ErroVentaro("Não foi possível ler o catálogo do banco de dados " +
+                          TextoSeguro(arquivo.string()) + ".");
     }
     return mdb;
 }
@@ -76,8 +77,8 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                   const std::optional<FiltroMdb>& filtro, const std::filesystem::path& arquivo) {
     Tabela tabela(mdb_read_table(entrada));
     if (!tabela || !mdb_read_columns(tabela.get())) {
-        throw ErroVentaro("Não foi possível ler a tabela " + std::string(entrada->object_name) +
-                          " do banco de dados " + arquivo.string() + ".");
+        throw ErroVentaro("Não foi possível ler a tabela " + TextoSeguro(entrada->object_name) +
+                          " do banco de dados " + TextoSeguro(arquivo.string()) + ".");
     }
     MdbHandle* mdb = entrada->mdb;
     const unsigned num_colunas = tabela->num_cols;
@@ -133,9 +134,16 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                 case MDB_DOUBLE:
                     insercao.bind(param, mdb_get_double(mdb->pg_buf, inicio));
                     break;
-                case MDB_DATETIME:
-                    insercao.bind(param, DataAccessParaTexto(mdb_get_double(mdb->pg_buf, inicio)));
+                case MDB_DATETIME: {
+                    const std::string data =
+                        DataAccessParaTexto(mdb_get_double(mdb->pg_buf, inicio));
+                    if (data.empty()) {
+                        insercao.bind(param);
+                    } else {
+                        insercao.bind(param, data);
+                    }
                     break;
+                }
                 case MDB_BOOL:
                     insercao.bind(param, buffers[c][0] == '1' ? 1 : 0);
                     break;
@@ -184,6 +192,8 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
 }  // namespace
 
 std::string DataAccessParaTexto(double dias) {
+    // Access keeps dates from year 100 to 9999; anything else in the file is no date.
+    if (!(dias >= kPrimeiroDiaAccess && dias < kUltimoDiaAccess + 1)) return "";
     const double inteiro = std::trunc(dias);
     const double fracao = std::fabs(dias - inteiro);
     int64_t segundos_do_dia = static_cast<int64_t>(std::llround(fracao * 86400.0));
@@ -232,14 +242,15 @@ void CopiarTabelasMdb(const std::filesystem::path& arquivo, SQLite::Database& de
                 return Maiusculas(e->object_name) == Maiusculas(nome);
             });
             if (it == entradas.end()) {
-                throw ErroVentaro("O banco de dados " + arquivo.string() + " não tem a tabela " +
-                                  nome + ".");
+                throw ErroVentaro("O banco de dados " + TextoSeguro(arquivo.string()) +
+                                  " não tem a tabela " + TextoSeguro(nome) + ".");
             }
             CopiarTabela(*it, destino, filtro, arquivo);
         }
         transacao.commit();
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro ao copiar o banco de dados " + arquivo.string() + ": " + e.what());
+        throw ErroVentaro("Erro ao copiar o banco de dados " + TextoSeguro(arquivo.string()) +
+                          ": " + TextoSeguro(ParaUtf8(e.what())));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "core/erro.h"
@@ -20,6 +21,11 @@ TEST(DataAccessParaTexto, ConvertsDaysSince1899) {
     // Before the epoch the time of day still counts forward.
     EXPECT_EQ(DataAccessParaTexto(-1.25), "1899-12-29 06:00:00");
     EXPECT_EQ(DataAccessParaTexto(2958465), "9999-12-31 00:00:00");
+    EXPECT_EQ(DataAccessParaTexto(-657434), "0100-01-01 00:00:00");
+    // Outside what Access stores (a damaged file) there is no date, and no overflow.
+    for (double dias : {2958466.0, -657435.0, 1e300, -1e300, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(DataAccessParaTexto(dias), "") << dias;
+    }
 }
 
 TEST(CopiarTabelasMdb, CopiesAJet4TableWithDates) {
