@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/erro.h"
 #include "teste_util.h"
@@ -86,6 +88,30 @@ TEST(CopiarTabelasMdb, MissingTableOrNotAnAccessFileIsNamed) {
     }
     EXPECT_THROW(CopiarTabelasMdb(teste::Dados("barra_1978_jan_fev.txt"), db, {"Clima"}),
                  ErroVentaro);
+}
+
+TEST(CopiarTabelasMdb, ADamagedCatalogIsRefusedInsteadOfHangingTheReader) {
+    // The table's property block ("MR2", names record of 0x4d0 bytes, then a properties
+    // record): a property of length 0 made libmdb loop for ever, allocating gigabytes.
+    std::ifstream entrada(teste::Dados("DateTestDatabase.mdb"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+    const std::size_t bloco = bytes.find(std::string("MR2\0\xd0\x04\0\0\x80\0", 10));
+    ASSERT_NE(bloco, std::string::npos);
+    const std::size_t registro = bloco + 4 + 0x4d0;
+    const std::size_t nome = static_cast<unsigned char>(bytes[registro + 10]);
+    const std::size_t propriedade = registro + 12 + nome;
+    bytes[propriedade] = bytes[propriedade + 1] = '\0';
+    teste::PastaTemporaria pasta;
+    const auto arquivo = pasta.Escrever("danificado.mdb", bytes);
+    SQLite::Database db(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    try {
+        CopiarTabelasMdb(arquivo, db, {"DateTest"});
+        FAIL();
+    } catch (const ErroVentaro& e) {
+        EXPECT_NE(std::string(e.what()).find("danificado.mdb está danificado"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_THROW(ListarTabelasMdb(arquivo), ErroVentaro);
 }
 
 }  // namespace
