@@ -201,6 +201,15 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
     }
     destino.exec(criar + ")");
     SQLite::Statement insercao(destino, inserir + ")");
+    // What libmdb left in the bound buffer of a column, never past its end.
+    auto texto = [&](unsigned c) {
+        const auto comprimento = static_cast<std::size_t>(std::max(comprimentos[c], 0));
+        return std::string_view(buffers[c].data(), std::min(comprimento, buffers[c].size() - 1));
+    };
+    // Whether a fixed-size value of a damaged file's row still lies within the page read.
+    auto na_pagina = [](int inicio, int tamanho) {
+        return inicio >= 0 && inicio <= static_cast<int>(MDB_PGSIZE) - tamanho;
+    };
     mdb_rewind_table(tabela.get());
     while (mdb_fetch_row(tabela.get())) {
         bool manter = true;
@@ -217,6 +226,16 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                 continue;
             }
             const int inicio = col->cur_value_start;
+            const int tamanho = tipo == MDB_BYTE                             ? 1
+                                : tipo == MDB_INT                            ? 2
+                                : tipo == MDB_LONGINT || tipo == MDB_FLOAT   ? 4
+                                : tipo == MDB_DOUBLE || tipo == MDB_DATETIME ? 8
+                                                                             : 0;
+            if (tamanho > 0 && !na_pagina(inicio, tamanho)) {
+                insercao.bind(param);
+                if (coluna_filtro == c) manter = false;
+                continue;
+            }
             switch (tipo) {
                 case MDB_BYTE:
                     insercao.bind(param, mdb_get_byte(mdb->pg_buf, inicio));
@@ -247,16 +266,15 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                     insercao.bind(param, buffers[c][0] == '1' ? 1 : 0);
                     break;
                 default: {
-                    const std::string texto(buffers[c].data(),
-                                            static_cast<std::size_t>(comprimentos[c]));
+                    const std::string valor(texto(c));
                     if (tipo == MDB_MONEY || tipo == MDB_NUMERIC) {
-                        const auto v = LerDecimal(texto);
+                        const auto v = LerDecimal(valor);
                         if (v)
                             insercao.bind(param, *v);
                         else
                             insercao.bind(param);
                     } else {
-                        insercao.bind(param, texto);
+                        insercao.bind(param, valor);
                     }
                 }
             }
@@ -269,15 +287,12 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
             } else if (col->col_type == MDB_INT) {
                 valor = mdb_get_int16(mdb->pg_buf, col->cur_value_start);
             } else {
-                const auto v = LerInteiro(
-                    std::string_view(buffers[*coluna_filtro].data(),
-                                     static_cast<std::size_t>(comprimentos[*coluna_filtro])));
+                const auto v = LerInteiro(texto(*coluna_filtro));
                 valor = v.value_or(0);
                 if (!v) {
-                    const auto d = LerDecimal(
-                        std::string_view(buffers[*coluna_filtro].data(),
-                                         static_cast<std::size_t>(comprimentos[*coluna_filtro])));
-                    valor = d ? static_cast<int64_t>(*d) : 0;
+                    // A real code written with decimals; one no integer holds matches nothing.
+                    const auto d = LerDecimal(texto(*coluna_filtro));
+                    valor = d && std::fabs(*d) < 9e18 ? static_cast<int64_t>(*d) : 0;
                 }
             }
             manter = filtro->Valores.count(valor) > 0;
