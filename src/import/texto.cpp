@@ -76,6 +76,13 @@ bool LeitorLinhas::EncherBuffer() {
     return entrada_.gcount() > 0;
 }
 
+void LeitorLinhas::FalharLinhaLonga() const {
+    throw ErroVentaro("Arquivo " + TextoSeguro(arquivo_.string()) + ", linha " +
+                      std::to_string(numero_ + 1) + ": linha com mais de " +
+                      std::to_string(kMaximoLinha / 1024) +
+                      " KiB; o arquivo não é uma exportação de texto.");
+}
+
 bool LeitorLinhas::Proxima() {
     if (fim_) return false;
     std::size_t busca = pos_;
@@ -84,10 +91,7 @@ bool LeitorLinhas::Proxima() {
         fim_linha = buffer_.find('\n', busca);
         if (fim_linha != std::string::npos) break;
         if (buffer_.size() - pos_ > kMaximoLinha) {
-            throw ErroVentaro("Arquivo " + TextoSeguro(arquivo_.string()) + ", linha " +
-                              std::to_string(numero_ + 1) + ": linha com mais de " +
-                              std::to_string(kMaximoLinha / 1024) +
-                              " KiB; o arquivo não é uma exportação de texto.");
+            FalharLinhaLonga();
         }
         busca = buffer_.size() - pos_;
         const bool leu = EncherBuffer();
@@ -103,10 +107,7 @@ bool LeitorLinhas::Proxima() {
     std::size_t corte = fim_linha;
     if (corte > pos_ && buffer_[corte - 1] == '\r') --corte;
     if (corte - pos_ > kMaximoLinha) {
-        throw ErroVentaro("Arquivo " + TextoSeguro(arquivo_.string()) + ", linha " +
-                          std::to_string(numero_ + 1) + ": linha com mais de " +
-                          std::to_string(kMaximoLinha / 1024) +
-                          " KiB; o arquivo não é uma exportação de texto.");
+        FalharLinhaLonga();
     }
     std::string_view bruta(buffer_.data() + pos_, corte - pos_);
     // A byte-order mark is not part of the first line.

@@ -31,6 +31,7 @@ class LeitorLinhas {
 
   private:
     bool EncherBuffer();
+    [[noreturn]] void FalharLinhaLonga() const;
 
     std::filesystem::path arquivo_;
     std::ifstream entrada_;
