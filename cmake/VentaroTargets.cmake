@@ -6,6 +6,14 @@
 set(VENTARO_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
     -fno-sanitize-recover=undefined)
 
+# The fuzzing build (VENTARO_FUZZ, clang) instruments every target for libFuzzer under
+# AddressSanitizer and UndefinedBehaviorSanitizer, float-to-integer overflow included; any
+# finding aborts, so that libFuzzer keeps the input.
+set(VENTARO_FUZZ_SANITIZERS -fsanitize=address,undefined,float-cast-overflow
+    -fno-sanitize-recover=all)
+set(VENTARO_FUZZ_FLAGS -fsanitize=fuzzer-no-link ${VENTARO_FUZZ_SANITIZERS}
+    -fno-omit-frame-pointer)
+
 function(ventaro_set_flags target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
@@ -21,6 +29,9 @@ function(ventaro_set_flags target)
     if(VENTARO_SANITIZE)
         target_compile_options(${target} PRIVATE ${VENTARO_SANITIZE_FLAGS})
         target_link_options(${target} PRIVATE ${VENTARO_SANITIZE_FLAGS})
+    endif()
+    if(VENTARO_FUZZ)
+        target_compile_options(${target} PRIVATE ${VENTARO_FUZZ_FLAGS})
     endif()
 endfunction()
 

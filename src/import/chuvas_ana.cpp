@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 
@@ -50,12 +51,28 @@ ColunasChuva MapearColunas(std::string_view cabecalho) {
 
 }  // namespace
 
-std::vector<MesChuva> LerChuvasHidroweb(const std::filesystem::path& arquivo) {
-    const std::vector<std::string> linhas = LerLinhasTexto(arquivo);
+void ValidarChuvaDiaria(MesChuva& mes, ValoresImpossiveis& impossiveis, const std::string& onde) {
+    // Cells past the month's end are not read.
+    const auto dias = static_cast<std::size_t>(DiasNoMes(mes.Ano, mes.Mes));
+    for (std::size_t d = 0; d < dias; ++d) {
+        auto& valor = mes.Dias[d];
+        if (!valor || ValorFisico(Grandeza::Precipitacao, *valor)) continue;
+        impossiveis.Registrar(onde + ", dia " + std::to_string(d + 1), "precipitação",
+                              Grandeza::Precipitacao, *valor);
+        valor.reset();
+    }
+}
+
+LeituraChuvas LerArquivoChuvas(const std::filesystem::path& arquivo) {
+    LeitorLinhas leitor(arquivo);
     std::optional<ColunasChuva> colunas;
-    std::vector<MesChuva> meses;
-    for (std::size_t n = 0; n < linhas.size(); ++n) {
-        std::string_view linha = Aparar(linhas[n]);
+    LeituraChuvas leitura;
+    MarcacaoFinal marcacao(arquivo);
+    ValoresImpossiveis impossiveis;
+    std::set<std::tuple<int64_t, int64_t, int, int>> lidos;  // station, year, month, level
+    while (leitor.Proxima()) {
+        const std::size_t n = leitor.Numero();
+        std::string_view linha = Aparar(leitor.Linha());
         if (!colunas) {
             // The old export comments its header out like the rest of its preamble.
             if (ComecaCom(linha, "//")) linha.remove_prefix(2);
@@ -63,8 +80,8 @@ std::vector<MesChuva> LerChuvasHidroweb(const std::filesystem::path& arquivo) {
                 colunas = MapearColunas(linha);
                 if (!colunas->estacao || !colunas->data || !colunas->dias[27]) {
                     throw ErroVentaro(MensagemLinha(
-                        arquivo, n + 1, "faltam as colunas EstacaoCodigo, Data ou Chuva01..Chuva31",
-                        linhas[n]));
+                        arquivo, n, "faltam as colunas EstacaoCodigo, Data ou Chuva01..Chuva31",
+                        leitor.Linha()));
                 }
             }
             continue;
@@ -77,20 +94,24 @@ std::vector<MesChuva> LerChuvasHidroweb(const std::filesystem::path& arquivo) {
         MesChuva mes;
         const auto estacao = LerInteiro(campo(colunas->estacao));
         if (!estacao) {
-            throw ErroVentaro(MensagemLinha(arquivo, n + 1, "código de estação inválido", linha));
+            if (marcacao.Adiar(n, linha)) continue;
+            throw ErroVentaro(MensagemLinha(arquivo, n, "código de estação inválido", linha));
         }
+        marcacao.Dados();
         mes.Estacao = *estacao;
         if (colunas->nivel) {
             const auto nivel = LerInteiro(campo(colunas->nivel));
-            mes.Nivel = nivel ? static_cast<int>(*nivel) : 1;
+            mes.Nivel = nivel && *nivel >= 0 && *nivel <= 9 ? static_cast<int>(*nivel) : 1;
         }
         // "01/mm/yyyy", possibly followed by a time.
         const std::string_view data = campo(colunas->data).substr(0, 10);
         const auto mes_num = data.size() == 10 ? LerInteiro(data.substr(3, 2)) : std::nullopt;
         const auto ano = data.size() == 10 ? LerInteiro(data.substr(6, 4)) : std::nullopt;
-        if (!mes_num || !ano || *mes_num < 1 || *mes_num > 12 || *ano < 1) {
-            throw ErroVentaro(MensagemLinha(arquivo, n + 1, "data inválida", linha));
+        if (!mes_num || !ano || *mes_num < 1 || *mes_num > 12) {
+            throw ErroVentaro(MensagemLinha(arquivo, n, "data inválida", linha));
         }
+        if (!AnoAceito(*ano))
+            throw ErroVentaro(MensagemLinha(arquivo, n, MotivoAnoFora(*ano), linha));
         mes.Ano = *ano;
         mes.Mes = static_cast<int>(*mes_num);
         for (std::size_t d = 0; d < 31; ++d) {
@@ -98,17 +119,25 @@ std::vector<MesChuva> LerChuvasHidroweb(const std::filesystem::path& arquivo) {
             mes.Dias[d] = LerDecimal(campo(colunas->dias[d]), &invalido);
             if (invalido) {
                 throw ErroVentaro(MensagemLinha(
-                    arquivo, n + 1, "valor de chuva inválido no dia " + std::to_string(d + 1),
-                    linha));
+                    arquivo, n, "valor de chuva inválido no dia " + std::to_string(d + 1), linha));
             }
         }
-        meses.push_back(mes);
+        ValidarChuvaDiaria(mes, impossiveis, "linha " + std::to_string(n));
+        if (!lidos.insert({mes.Estacao, mes.Ano, mes.Mes, mes.Nivel}).second) continue;
+        leitura.Meses.push_back(mes);
     }
     if (!colunas) {
-        throw ErroVentaro("O arquivo " + arquivo.string() +
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) +
                           " não tem o cabeçalho \"EstacaoCodigo;...\" das séries de chuva da ANA.");
     }
-    return meses;
+    if (auto aviso = impossiveis.Aviso("Arquivo " + arquivo.string())) {
+        leitura.Avisos.push_back(std::move(*aviso));
+    }
+    return leitura;
+}
+
+std::vector<MesChuva> LerChuvasHidroweb(const std::filesystem::path& arquivo) {
+    return LerArquivoChuvas(arquivo).Meses;
 }
 
 std::vector<MesChuva> OrdenarMeses(std::vector<MesChuva> meses) {
@@ -206,6 +235,7 @@ std::string CodigoAna8(int64_t codigo) {
 }
 
 bool CodigoConfereCoordenadas(int64_t codigo, double latitude, double longitude) {
+    if (!(std::fabs(latitude) <= 90) || !(std::fabs(longitude) <= 180)) return false;
     const std::string texto = CodigoAna8(codigo);
     if (texto.size() != 8) return false;
     const auto graus_lat = LerInteiro(std::string_view(texto).substr(1, 2));

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/tdados.h"
+#include "import/limites_observacao.h"
 
 namespace ventaro {
 
@@ -20,11 +22,29 @@ struct MesChuva {
     std::array<std::optional<double>, 31> Dias{};
 };
 
+// Monthly rows of rainfall and what the user should know about their source.
+struct LeituraChuvas {
+    std::vector<MesChuva> Meses;
+    // At most one line per source: the daily depths outside 0 to 500 mm (or not finite) that
+    // were read as missing, so that their month is not accepted.
+    std::vector<std::string> Avisos;
+};
+
 // The monthly rows of a HidroWeb rainfall export, CSV (2018 and 2025 variants: "," decimals,
-// values possibly quoted, rows in any order) or the old CHUVAS.TXT ("//" comment lines). The
-// header is found by name and columns are taken by name. A row that cannot be read fails with a
-// message naming the file and the line.
+// values possibly quoted, rows in any order) or the old CHUVAS.TXT ("//" comment lines), in
+// file order. The header is found by name and columns are taken by name. A row that cannot be
+// read, or dated outside kAnoMinimo..kAnoMaximo, fails with a message naming the file and the
+// line; HTML tag lines after the last row are skipped. The file is read line by line and a
+// month given again at the same station and consistency level is skipped (the first one
+// counts, as in OrdenarMeses), so that memory follows the stations' records, not the file.
+LeituraChuvas LerArquivoChuvas(const std::filesystem::path& arquivo);
+
+// LerArquivoChuvas without the warnings.
 std::vector<MesChuva> LerChuvasHidroweb(const std::filesystem::path& arquivo);
+
+// Reads a day's depth of the month (Ano and Mes set) as missing when it is not physically
+// possible, counting it in `impossiveis` at `onde` ("linha 12").
+void ValidarChuvaDiaria(MesChuva& mes, ValoresImpossiveis& impossiveis, const std::string& onde);
 
 // The rows of one station in calendar order with one row per month: when a month appears at
 // both consistency levels the consisted one (2) is kept.

@@ -57,6 +57,9 @@ struct IdentidadeArquivo {
 struct RegistroClima {
     std::vector<TDadosAno> Anos;
     IdentidadeArquivo Identidade;
+    // What the user should know about the source although it was read: at most one line per
+    // file, about values outside physical limits that were read as missing.
+    std::vector<std::string> Avisos;
 
     // Number of years whose month is valid, per calendar month.
     Mensal<int> AnosValidos() const;

@@ -11,9 +11,6 @@ namespace ventaro {
 namespace {
 
 constexpr int kNumVariaveis = 5;  // TMax, TMin, Rad, VVento, Umid
-const std::array<const char*, kNumVariaveis> kNomesVariaveis = {
-    "temperatura máxima", "temperatura mínima", "radiação solar", "velocidade do vento",
-    "umidade relativa"};
 const std::array<const char*, 3> kNomesResiduos = {"temperatura máxima", "temperatura mínima",
                                                    "radiação solar"};
 

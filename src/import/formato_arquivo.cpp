@@ -2,6 +2,8 @@
 
 #include <array>
 #include <fstream>
+#include <optional>
+#include <utility>
 
 #include "core/erro.h"
 #include "import/texto.h"
@@ -69,23 +71,44 @@ std::string NomeFormato(FormatoArquivo formato) {
 
 std::string MensagemLinha(const std::filesystem::path& arquivo, std::size_t numero,
                           std::string_view motivo, std::string_view linha) {
-    std::string trecho(linha.substr(0, 80));
-    if (linha.size() > 80) trecho += "...";
-    return "Arquivo " + arquivo.string() + ", linha " + std::to_string(numero) + ": " +
-           std::string(motivo) + ": \"" + trecho + "\"";
+    const std::string_view trecho = CortarUtf8(linha, 80);
+    return "Arquivo " + TextoSeguro(arquivo.string()) + ", linha " + std::to_string(numero) + ": " +
+           TextoSeguro(motivo) + ": \"" + TextoSeguro(trecho) +
+           (trecho.size() < linha.size() ? "..." : "") + "\"";
+}
+
+bool MarcacaoFinal::Adiar(std::size_t numero, std::string_view linha) {
+    if (!EhMarcacaoHtml(linha)) return false;
+    if (numero_ == 0) {
+        numero_ = numero;
+        linha_ = std::string(CortarUtf8(linha, 200));
+    }
+    return true;
+}
+
+void MarcacaoFinal::Dados() const {
+    if (numero_ == 0) return;
+    throw ErroVentaro(
+        MensagemLinha(arquivo_, numero_, "linha que não é de dados entre os dados", linha_));
 }
 
 FormatoArquivo DetectarFormato(const std::filesystem::path& arquivo) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(arquivo, ec)) {
-        throw ErroVentaro("Arquivo não encontrado: " + arquivo.string() + ".");
+        throw ErroVentaro("Arquivo não encontrado: " + TextoSeguro(arquivo.string()) + ".");
     }
     if (EhMdb(arquivo)) return FormatoArquivo::AccessMdb;
-    const std::vector<std::string> linhas = LerLinhasTexto(arquivo);
+    LeitorLinhas leitor(arquivo);
     // The agencies' exports name their columns within the first few dozen lines.
-    const std::size_t limite = std::min<std::size_t>(linhas.size(), 40);
-    for (std::size_t i = 0; i < limite; ++i) {
-        const std::string_view linha = Aparar(linhas[i]);
+    std::optional<bool> primeira_inmet;
+    std::optional<std::pair<std::size_t, std::string>> primeira_nao_branca;
+    while ((leitor.Numero() < 40 || !primeira_nao_branca) && leitor.Proxima()) {
+        const std::string_view linha = Aparar(leitor.Linha());
+        if (!primeira_inmet) primeira_inmet = PareceLinhaInmetTexto(leitor.Linha());
+        if (!primeira_nao_branca && !linha.empty()) {
+            primeira_nao_branca = {leitor.Numero(), leitor.Linha()};
+        }
+        if (leitor.Numero() > 40) continue;
         // The hourly BDMEP export shares the daily one's first column name.
         if (ComecaCom(linha, "Data Medicao;Hora Medicao;")) return FormatoArquivo::BdmepHorario;
         if (ComecaCom(linha, "Data Medicao;")) return FormatoArquivo::BdmepCsv;
@@ -96,16 +119,14 @@ FormatoArquivo DetectarFormato(const std::filesystem::path& arquivo) {
         }
         if (ComecaCom(linha, "//EstacaoCodigo;")) return FormatoArquivo::HidrowebTxt;
     }
-    if (!linhas.empty() && PareceLinhaInmetTexto(linhas[0])) return FormatoArquivo::InmetTexto;
-    std::size_t primeira = 0;
-    while (primeira < linhas.size() && Aparar(linhas[primeira]).empty()) ++primeira;
-    if (primeira == linhas.size()) {
-        throw ErroVentaro("O arquivo " + arquivo.string() + " está vazio.");
+    if (primeira_inmet.value_or(false)) return FormatoArquivo::InmetTexto;
+    if (!primeira_nao_branca) {
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) + " está vazio.");
     }
-    throw ErroVentaro(MensagemLinha(arquivo, primeira + 1,
+    throw ErroVentaro(MensagemLinha(arquivo, primeira_nao_branca->first,
                                     "formato desconhecido (não é INMET, BDMEP, HidroWeb nem "
                                     "Access)",
-                                    linhas[primeira]));
+                                    primeira_nao_branca->second));
 }
 
 }  // namespace ventaro

@@ -26,8 +26,28 @@ std::string NomeFormato(FormatoArquivo formato);
 FormatoArquivo DetectarFormato(const std::filesystem::path& arquivo);
 
 // The message of a line that could not be read: file, 1-based line number, reason and the
-// line itself (cut when long).
+// line itself (cut when long). Control characters of the file name, the reason and the line are
+// shown escaped (TextoSeguro).
 std::string MensagemLinha(const std::filesystem::path& arquivo, std::size_t numero,
                           std::string_view motivo, std::string_view linha);
+
+// Exports saved from a web page end with lines such as "</pre>". A reader hands every line
+// that is not data to Adiar: an HTML tag line is held back and skipped if no data follow it;
+// Dados, called before each data line, refuses the held line, since tags amid the data mean the
+// file is not what it seems.
+class MarcacaoFinal {
+  public:
+    explicit MarcacaoFinal(const std::filesystem::path& arquivo) : arquivo_(arquivo) {}
+
+    // Whether the line is an HTML tag line, now held back.
+    bool Adiar(std::size_t numero, std::string_view linha);
+    // A data line follows: a held tag line fails naming its line.
+    void Dados() const;
+
+  private:
+    std::filesystem::path arquivo_;
+    std::size_t numero_ = 0;
+    std::string linha_;
+};
 
 }  // namespace ventaro

@@ -56,11 +56,13 @@ LeituraInmet LerArquivoInmet(const std::filesystem::path& arquivo,
             leitura.Registro =
                 MontarRegistro(diaria.Dias, diaria.Identidade.Latitude.value_or(kLatitudePadrao));
             leitura.Registro.Identidade = diaria.Identidade;
+            leitura.Registro.Avisos = diaria.Avisos;
             break;
         }
         case FormatoArquivo::AccessMdb: {
             if (!estacao) {
-                throw ErroVentaro("Escolha a estação do banco de dados " + arquivo.string() + ".");
+                throw ErroVentaro("Escolha a estação do banco de dados " +
+                                  TextoSeguro(arquivo.string()) + ".");
             }
             SQLite::Database db(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
             const auto codigo = LerInteiro(*estacao);
@@ -72,7 +74,8 @@ LeituraInmet LerArquivoInmet(const std::filesystem::path& arquivo,
             try {
                 leitura.Registro = LerEstacaoClima(db, *estacao, kLatitudePadrao);
             } catch (const SQLite::Exception& e) {
-                throw ErroVentaro("Tabela Clima inválida em " + arquivo.string() + ": " + e.what());
+                throw ErroVentaro("Tabela Clima inválida em " + TextoSeguro(arquivo.string()) +
+                                  ": " + TextoSeguro(ParaUtf8(e.what())));
             }
             leitura.Registro.Identidade.Codigo = *estacao;
             leitura.MinimoAnos = 1;
@@ -80,7 +83,7 @@ LeituraInmet LerArquivoInmet(const std::filesystem::path& arquivo,
         }
         case FormatoArquivo::HidrowebCsv:
         case FormatoArquivo::HidrowebTxt:
-            throw ErroVentaro("O arquivo " + arquivo.string() + " é uma " +
+            throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) + " é uma " +
                               NomeFormato(leitura.Formato) +
                               ", não dados climatológicos do INMET.");
         case FormatoArquivo::InmetHorarioAnual:

@@ -21,6 +21,9 @@ struct LeituraInmet {
     // Files need 5 valid years of every calendar month, an Access database 1.
     int MinimoAnos = 5;
     bool DadosSuficientes() const { return Registro.NumAnos() >= MinimoAnos; }
+    // Lines to show the user although the source was read (values outside physical limits
+    // read as missing); empty for a clean source.
+    const std::vector<std::string>& Avisos() const { return Registro.Avisos; }
     // "O arquivo selecionado ..." or "A estação selecionada não possui dados suficientes."
     std::string MensagemDadosInsuficientes() const;
 };

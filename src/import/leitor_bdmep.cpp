@@ -1,11 +1,13 @@
 #include "import/leitor_bdmep.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 
 #include "core/erro.h"
 #include "import/formato_arquivo.h"
+#include "import/limites_observacao.h"
 #include "import/texto.h"
 
 namespace ventaro {
@@ -16,6 +18,13 @@ namespace {
 enum Variavel { kTMax, kTMin, kInsolacao, kUmid, kVVento, kPrec, kNumVariaveis };
 
 using Colunas = std::array<std::optional<std::size_t>, kNumVariaveis>;
+
+constexpr std::array<Grandeza, kNumVariaveis> kGrandezas = {
+    Grandeza::Temperatura, Grandeza::Temperatura, Grandeza::Insolacao,
+    Grandeza::Umidade,     Grandeza::Vento,       Grandeza::Precipitacao};
+constexpr std::array<std::string_view, kNumVariaveis> kNomes = {
+    "temperatura máxima", "temperatura mínima",  "insolação",
+    "umidade relativa",   "velocidade do vento", "precipitação"};
 
 void Atribuir(DiaObservado& dia, int variavel, double valor) {
     switch (variavel) {
@@ -40,8 +49,9 @@ void Atribuir(DiaObservado& dia, int variavel, double valor) {
     }
 }
 
-// "dd/mm/yyyy" or "yyyy-mm-dd"; nullopt when not a calendar date.
-std::optional<Data> LerData(std::string_view texto) {
+// "dd/mm/yyyy" or "yyyy-mm-dd"; nullopt, with the reason in `motivo`, when not a calendar date
+// of the years a record may hold.
+std::optional<Data> LerData(std::string_view texto, std::string& motivo) {
     texto = Aparar(texto);
     std::optional<long long> a, m, d;
     if (texto.size() == 10 && texto[4] == '-' && texto[7] == '-') {
@@ -53,69 +63,156 @@ std::optional<Data> LerData(std::string_view texto) {
         m = LerInteiro(texto.substr(3, 2));
         a = LerInteiro(texto.substr(6, 4));
     }
-    if (!a || !m || !d || *a < 1 || *m < 1 || *m > 12 || *d < 1) return std::nullopt;
+    motivo = "data inválida";
+    if (!a || !m || !d || *m < 1 || *m > 12 || *d < 1) return std::nullopt;
+    if (!AnoAceito(*a)) {
+        motivo = MotivoAnoFora(*a);
+        return std::nullopt;
+    }
     if (*d > DiasNoMes(*a, static_cast<int>(*m))) return std::nullopt;
     return Data{*a, static_cast<int>(*m), static_cast<int>(*d)};
-}
-
-// Reads the six variables of one data line into `dia`; a value that is neither empty, "null"
-// nor a number fails naming the line.
-void LerValores(const std::filesystem::path& arquivo, std::size_t numero, const std::string& linha,
-                const std::vector<std::string_view>& campos, const Colunas& colunas,
-                DiaObservado& dia) {
-    for (int v = 0; v < kNumVariaveis; ++v) {
-        const auto& coluna = colunas[static_cast<std::size_t>(v)];
-        if (!coluna || *coluna >= campos.size()) continue;
-        bool invalido = false;
-        const std::optional<double> valor = LerDecimal(campos[*coluna], &invalido);
-        if (invalido) {
-            throw ErroVentaro(MensagemLinha(
-                arquivo, numero, "valor inválido \"" + std::string(campos[*coluna]) + "\"", linha));
-        }
-        if (valor) Atribuir(dia, v, *valor);
-    }
 }
 
 std::optional<double> ValorMetadado(std::string_view linha) {
     const std::size_t pos = linha.find(':');
     if (pos == std::string_view::npos) return std::nullopt;
-    return LerDecimal(linha.substr(pos + 1));
+    const std::optional<double> valor = LerDecimal(linha.substr(pos + 1));
+    if (valor && !std::isfinite(*valor)) return std::nullopt;
+    return valor;
+}
+
+// A latitude or longitude of the metadata, kept only when it can be one.
+std::optional<double> CoordenadaMetadado(std::string_view linha, double limite) {
+    const std::optional<double> valor = ValorMetadado(linha);
+    if (valor && std::fabs(*valor) > limite) return std::nullopt;
+    return valor;
 }
 
 std::string TextoMetadado(std::string_view linha) {
     const std::size_t pos = linha.find(':');
-    return std::string(Aparar(linha.substr(pos + 1)));
+    return TextoSeguro(Aparar(linha.substr(pos + 1)));
 }
+
+// The data rows of an export, read after its header: one DiaObservado per row, merged by date.
+class LeitorDias {
+  public:
+    LeitorDias(const std::filesystem::path& arquivo, const Colunas& colunas,
+               std::size_t coluna_data, double latitude)
+        : arquivo_(arquivo),
+          colunas_(colunas),
+          coluna_data_(coluna_data),
+          latitude_(latitude),
+          marcacao_(arquivo) {}
+
+    void Ler(LeitorLinhas& leitor) {
+        while (leitor.Proxima()) {
+            const std::string& linha = leitor.Linha();
+            if (Aparar(linha).empty()) continue;
+            LerLinha(leitor.Numero(), linha);
+        }
+    }
+
+    void Concluir(LeituraDiaria& leitura) const {
+        leitura.Dias = dias_.Dias();
+        if (auto aviso = impossiveis_.Aviso("Arquivo " + arquivo_.string())) {
+            leitura.Avisos.push_back(std::move(*aviso));
+        }
+    }
+
+  private:
+    void LerLinha(std::size_t numero, const std::string& linha) {
+        const std::vector<std::string_view> campos = DividirCampos(linha, ';');
+        std::string motivo;
+        const std::optional<Data> data =
+            LerData(coluna_data_ < campos.size() ? campos[coluna_data_] : "", motivo);
+        if (!data) {
+            if (marcacao_.Adiar(numero, linha)) return;
+            throw ErroVentaro(MensagemLinha(arquivo_, numero, motivo, linha));
+        }
+        marcacao_.Dados();
+        DiaObservado dia;
+        dia.Dia = *data;
+        for (int v = 0; v < kNumVariaveis; ++v) {
+            const auto& coluna = colunas_[static_cast<std::size_t>(v)];
+            if (!coluna || *coluna >= campos.size()) continue;
+            bool invalido = false;
+            const std::optional<double> valor = LerDecimal(campos[*coluna], &invalido);
+            if (invalido) {
+                throw ErroVentaro(MensagemLinha(
+                    arquivo_, numero, "valor inválido \"" + std::string(campos[*coluna]) + "\"",
+                    linha));
+            }
+            if (!valor) continue;
+            if (Possivel(numero, dia.Dia, v, *valor)) {
+                Atribuir(dia, v, *valor);
+            } else {
+                dia.Impossivel = true;
+            }
+        }
+        dias_.Juntar(dia);
+    }
+
+    // Whether a value is within physical limits; one that is not is counted for the warning.
+    bool Possivel(std::size_t numero, const Data& d, int variavel, double valor) {
+        const std::string onde = "linha " + std::to_string(numero);
+        const Grandeza grandeza = kGrandezas[static_cast<std::size_t>(variavel)];
+        const std::string_view nome = kNomes[static_cast<std::size_t>(variavel)];
+        if (!ValorFisico(grandeza, valor)) {
+            impossiveis_.Registrar(onde, nome, grandeza, valor);
+            return false;
+        }
+        if (variavel == kInsolacao) {
+            // More sunshine than the day has daylight gives more radiation than can arrive.
+            const double rad = RadiacaoInsolacao(valor, DiaDoAno(d.ano, d.mes, d.dia), latitude_);
+            if (!ValorFisico(Grandeza::Radiacao, rad)) {
+                impossiveis_.Registrar(onde, "radiação (da insolação)", Grandeza::Radiacao, rad);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::filesystem::path arquivo_;
+    Colunas colunas_;
+    std::size_t coluna_data_;
+    double latitude_;
+    MarcacaoFinal marcacao_;
+    DiasPorData dias_;
+    ValoresImpossiveis impossiveis_;
+};
 
 }  // namespace
 
 LeituraDiaria LerBdmepCsv(const std::filesystem::path& arquivo) {
-    const std::vector<std::string> linhas = LerLinhasTexto(arquivo);
+    LeitorLinhas leitor(arquivo);
     LeituraDiaria leitura;
-    std::size_t i = 0;
-    for (; i < linhas.size(); ++i) {
-        const std::string_view linha = Aparar(linhas[i]);
-        if (ComecaCom(linha, "Data Medicao;")) break;
+    bool cabecalho = false;
+    while (leitor.Proxima()) {
+        const std::string_view linha = Aparar(leitor.Linha());
+        if (ComecaCom(linha, "Data Medicao;")) {
+            cabecalho = true;
+            break;
+        }
         if (ComecaCom(linha, "Nome:")) {
             leitura.Identidade.Nome = TextoMetadado(linha);
         } else if (ComecaCom(linha, "Codigo Estacao:")) {
             leitura.Identidade.Codigo = TextoMetadado(linha);
         } else if (ComecaCom(linha, "Latitude:")) {
-            leitura.Identidade.Latitude = ValorMetadado(linha);
+            leitura.Identidade.Latitude = CoordenadaMetadado(linha, 90);
         } else if (ComecaCom(linha, "Longitude:")) {
-            leitura.Identidade.Longitude = ValorMetadado(linha);
+            leitura.Identidade.Longitude = CoordenadaMetadado(linha, 180);
         } else if (ComecaCom(linha, "Altitude:")) {
             leitura.Identidade.Altitude = ValorMetadado(linha);
         }
     }
-    if (i == linhas.size()) {
-        throw ErroVentaro("O arquivo " + arquivo.string() +
+    if (!cabecalho) {
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) +
                           " não tem o cabeçalho \"Data Medicao;\" da exportação do BDMEP.");
     }
     Colunas colunas;
-    const std::vector<std::string_view> cabecalho = DividirCampos(linhas[i], ';');
-    for (std::size_t c = 0; c < cabecalho.size(); ++c) {
-        const std::string nome = Maiusculas(Aparar(cabecalho[c]));
+    const std::vector<std::string_view> nomes = DividirCampos(leitor.Linha(), ';');
+    for (std::size_t c = 0; c < nomes.size(); ++c) {
+        const std::string nome = Maiusculas(Aparar(nomes[c]));
         auto marcar = [&](int v) { colunas[static_cast<std::size_t>(v)] = c; };
         if (ComecaCom(nome, "TEMPERATURA MAXIMA"))
             marcar(kTMax);
@@ -130,27 +227,22 @@ LeituraDiaria LerBdmepCsv(const std::filesystem::path& arquivo) {
         else if (ComecaCom(nome, "PRECIPITACAO"))
             marcar(kPrec);
     }
-    for (std::size_t n = i + 1; n < linhas.size(); ++n) {
-        const std::string& linha = linhas[n];
-        if (Aparar(linha).empty()) continue;
-        const std::vector<std::string_view> campos = DividirCampos(linha, ';');
-        const std::optional<Data> data = LerData(campos.empty() ? "" : campos[0]);
-        if (!data) throw ErroVentaro(MensagemLinha(arquivo, n + 1, "data inválida", linha));
-        DiaObservado dia;
-        dia.Dia = *data;
-        LerValores(arquivo, n + 1, linha, campos, colunas, dia);
-        leitura.Dias.push_back(dia);
-    }
+    LeitorDias dias(arquivo, colunas, 0, leitura.Identidade.Latitude.value_or(kLatitudePadrao));
+    dias.Ler(leitor);
+    dias.Concluir(leitura);
     return leitura;
 }
 
 LeituraDiaria LerBdmepAntigo(const std::filesystem::path& arquivo) {
-    const std::vector<std::string> linhas = LerLinhasTexto(arquivo);
+    LeitorLinhas leitor(arquivo);
     LeituraDiaria leitura;
-    std::size_t i = 0;
-    for (; i < linhas.size(); ++i) {
-        const std::string_view linha = Aparar(linhas[i]);
-        if (ComecaCom(linha, "Estacao;Data;Hora;")) break;
+    bool cabecalho = false;
+    while (leitor.Proxima()) {
+        const std::string_view linha = Aparar(leitor.Linha());
+        if (ComecaCom(linha, "Estacao;Data;Hora;")) {
+            cabecalho = true;
+            break;
+        }
         if (ComecaCom(linha, "Estação") && linha.find("OMM:") != std::string_view::npos) {
             // "Estação           : POSSE - GO (OMM: 83332)"
             const std::string resto = TextoMetadado(linha);
@@ -166,54 +258,56 @@ LeituraDiaria LerBdmepAntigo(const std::filesystem::path& arquivo) {
                     std::string(Aparar(std::string_view(resto).substr(omm + 5, fecha - omm - 5)));
             }
         } else if (ComecaCom(linha, "Latitude")) {
-            leitura.Identidade.Latitude = ValorMetadado(linha);
+            leitura.Identidade.Latitude = CoordenadaMetadado(linha, 90);
         } else if (ComecaCom(linha, "Longitude")) {
-            leitura.Identidade.Longitude = ValorMetadado(linha);
+            leitura.Identidade.Longitude = CoordenadaMetadado(linha, 180);
         } else if (ComecaCom(linha, "Altitude")) {
             leitura.Identidade.Altitude = ValorMetadado(linha);
         }
     }
-    if (i == linhas.size()) {
-        throw ErroVentaro("O arquivo " + arquivo.string() +
+    if (!cabecalho) {
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) +
                           " não tem o cabeçalho \"Estacao;Data;Hora;\" do BDMEP.");
     }
     Colunas colunas;
     std::optional<std::size_t> coluna_data;
-    const std::vector<std::string_view> cabecalho = DividirCampos(linhas[i], ';');
-    for (std::size_t c = 0; c < cabecalho.size(); ++c) {
-        const std::string nome = Maiusculas(Aparar(cabecalho[c]));
+    const std::vector<std::string_view> nomes = DividirCampos(leitor.Linha(), ';');
+    // Position in the data rows, which runs ahead of the header after a merged name.
+    std::size_t c = 0;
+    for (const std::string_view campo : nomes) {
+        const std::string nome = Maiusculas(Aparar(campo));
         auto marcar = [&](int v) { colunas[static_cast<std::size_t>(v)] = c; };
-        if (nome == "DATA")
+        if (nome == "DATA") {
             coluna_data = c;
-        else if (nome == "TEMPMAXIMA")
+        } else if (nome == "TEMPMAXIMA") {
             marcar(kTMax);
-        else if (nome == "TEMPMINIMA")
+        } else if (nome == "TEMPMINIMA") {
             marcar(kTMin);
-        else if (nome == "INSOLACAO")
+        } else if (nome == "INSOLACAO") {
             marcar(kInsolacao);
-        else if (nome == "UMIDADE RELATIVA MEDIA")
+        } else if (nome == "UMIDADE RELATIVA MEDIA") {
             marcar(kUmid);
-        else if (nome == "VELOCIDADE DO VENTO MEDIA")
+        } else if (nome == "VELOCIDADE DO VENTO MEDIA") {
             marcar(kVVento);
-        else if (nome == "PRECIPITACAO")
+        } else if (nome == "PRECIPITACAO") {
             marcar(kPrec);
+        } else if (nome == "VELOCIDADEVENTOINSOLACAO") {
+            // The synoptic export's header runs two names together; its rows have both
+            // columns, wind speed then sunshine.
+            ++c;
+            marcar(kInsolacao);
+        }
+        ++c;
     }
     if (!coluna_data) {
-        throw ErroVentaro(MensagemLinha(arquivo, i + 1, "sem a coluna Data", linhas[i]));
+        throw ErroVentaro(
+            MensagemLinha(arquivo, leitor.Numero(), "sem a coluna Data", leitor.Linha()));
     }
-    for (std::size_t n = i + 1; n < linhas.size(); ++n) {
-        const std::string& linha = linhas[n];
-        if (Aparar(linha).empty()) continue;
-        const std::vector<std::string_view> campos = DividirCampos(linha, ';');
-        const std::optional<Data> data =
-            LerData(*coluna_data < campos.size() ? campos[*coluna_data] : "");
-        if (!data) throw ErroVentaro(MensagemLinha(arquivo, n + 1, "data inválida", linha));
-        // The two rows of a day carry different variables; MontarRegistro merges them.
-        DiaObservado dia;
-        dia.Dia = *data;
-        LerValores(arquivo, n + 1, linha, campos, colunas, dia);
-        leitura.Dias.push_back(dia);
-    }
+    // The rows of a day (0000, 1200 and 1800 UTC) carry different variables and are merged.
+    LeitorDias dias(arquivo, colunas, *coluna_data,
+                    leitura.Identidade.Latitude.value_or(kLatitudePadrao));
+    dias.Ler(leitor);
+    dias.Concluir(leitura);
     return leitura;
 }
 

@@ -1,5 +1,6 @@
 #include "import/leitor_inmet_horario.h"
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "core/erro.h"
 #include "import/formato_arquivo.h"
+#include "import/limites_observacao.h"
 #include "import/texto.h"
 
 namespace ventaro {
@@ -98,59 +100,71 @@ std::string TextoDataHora(const Data& d, int hora) {
 RegistroHorario LerInmetHorario(const std::filesystem::path& arquivo) {
     const FormatoArquivo formato = DetectarFormato(arquivo);
     if (formato != FormatoArquivo::InmetHorarioAnual && formato != FormatoArquivo::BdmepHorario) {
-        throw ErroVentaro("O arquivo " + arquivo.string() + " é uma " + NomeFormato(formato) +
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) + " é uma " +
+                          NomeFormato(formato) +
                           ", não uma série horária de estação automática do INMET.");
     }
-    const std::vector<std::string> linhas = LerLinhasTexto(arquivo);
+    // Read line by line: memory follows the record, not the file.
+    LeitorLinhas leitor(arquivo);
     RegistroHorario registro;
     registro.Arquivo = arquivo;
-    std::size_t i = 0;
-    for (; i < linhas.size(); ++i) {
-        if (EhCabecalho(DividirCampos(linhas[i], ';'))) break;
-        LerMetadado(linhas[i], registro.Identidade);
+    bool achou_cabecalho = false;
+    while (leitor.Proxima()) {
+        if (EhCabecalho(DividirCampos(leitor.Linha(), ';'))) {
+            achou_cabecalho = true;
+            break;
+        }
+        LerMetadado(leitor.Linha(), registro.Identidade);
     }
-    if (i == linhas.size()) {
-        throw ErroVentaro("O arquivo " + arquivo.string() +
+    if (!achou_cabecalho) {
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) +
                           " não tem o cabeçalho de data, hora e precipitação de uma série "
                           "horária do INMET.");
     }
-    const std::vector<std::string_view> cabecalho = DividirCampos(linhas[i], ';');
+    const std::vector<std::string_view> cabecalho = DividirCampos(leitor.Linha(), ';');
     std::optional<std::size_t> coluna_prec;
     for (std::size_t c = 2; c < cabecalho.size() && !coluna_prec; ++c) {
         if (ComecaCom(Maiusculas(Aparar(cabecalho[c])), "PRECIPITA")) coluna_prec = c;
     }
     if (!coluna_prec) {
-        throw ErroVentaro(
-            MensagemLinha(arquivo, i + 1, "sem a coluna de precipitação horária", linhas[i]));
+        throw ErroVentaro(MensagemLinha(arquivo, leitor.Numero(),
+                                        "sem a coluna de precipitação horária", leitor.Linha()));
     }
 
     std::map<std::tuple<int64_t, int, int, int>, std::size_t> vistas;
-    for (std::size_t n = i + 1; n < linhas.size(); ++n) {
-        const std::string& linha = linhas[n];
+    while (leitor.Proxima()) {
+        const std::string& linha = leitor.Linha();
+        const std::size_t n = leitor.Numero();
         if (Aparar(linha).empty()) continue;
         const std::vector<std::string_view> campos = DividirCampos(linha, ';');
         const std::optional<Data> data = LerData(campos.empty() ? "" : campos[0]);
-        if (!data) throw ErroVentaro(MensagemLinha(arquivo, n + 1, "data inválida", linha));
+        if (!data) throw ErroVentaro(MensagemLinha(arquivo, n, "data inválida", linha));
+        if (!AnoAceito(data->ano)) {
+            throw ErroVentaro(MensagemLinha(arquivo, n,
+                                            "ano " + std::to_string(data->ano) + " fora de " +
+                                                std::to_string(kAnoMinimo) + " a " +
+                                                std::to_string(kAnoMaximo),
+                                            linha));
+        }
         const std::optional<int> hora = LerHora(campos.size() > 1 ? campos[1] : "");
-        if (!hora) throw ErroVentaro(MensagemLinha(arquivo, n + 1, "hora inválida", linha));
+        if (!hora) throw ErroVentaro(MensagemLinha(arquivo, n, "hora inválida", linha));
         HoraObservada h{*data, *hora, std::nullopt};
         if (*coluna_prec < campos.size()) {
             bool invalido = false;
             h.Prec = LerDecimal(campos[*coluna_prec], &invalido);
-            if (invalido) {
+            if (invalido || (h.Prec && !std::isfinite(*h.Prec))) {
                 throw ErroVentaro(MensagemLinha(
-                    arquivo, n + 1,
+                    arquivo, n,
                     "precipitação inválida \"" + std::string(campos[*coluna_prec]) + "\"", linha));
             }
             if (h.Prec && *h.Prec == kAusente) h.Prec.reset();
             if (h.Prec && *h.Prec < 0) {
-                throw ErroVentaro(MensagemLinha(arquivo, n + 1, "precipitação negativa", linha));
+                throw ErroVentaro(MensagemLinha(arquivo, n, "precipitação negativa", linha));
             }
         }
-        const auto [onde, nova] =
-            vistas.try_emplace({data->ano, data->mes, data->dia, *hora}, n + 1);
+        const auto [onde, nova] = vistas.try_emplace({data->ano, data->mes, data->dia, *hora}, n);
         if (!nova) {
-            throw ErroVentaro(MensagemLinha(arquivo, n + 1,
+            throw ErroVentaro(MensagemLinha(arquivo, n,
                                             "hora repetida (" + TextoDataHora(*data, *hora) +
                                                 ", já na linha " + std::to_string(onde->second) +
                                                 ")",

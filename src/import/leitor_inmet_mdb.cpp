@@ -2,13 +2,16 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <utility>
 
 #include "core/calendario.h"
 #include "core/erro.h"
+#include "import/limites_observacao.h"
 #include "import/texto.h"
 
 namespace ventaro {
@@ -44,8 +47,50 @@ std::optional<std::pair<int64_t, int>> AnoMes(const std::string& data) {
         mes = LerInteiro(std::string_view(data).substr(3, 2));
         ano = LerInteiro(std::string_view(data).substr(6, 4));
     }
-    if (!ano || !mes || *mes < 1 || *mes > 12 || *ano < 1) return std::nullopt;
+    if (!ano || !mes || *mes < 1 || *mes > 12 || !AnoAceito(*ano)) return std::nullopt;
     return std::pair<int64_t, int>{*ano, static_cast<int>(*mes)};
+}
+
+// A cell's value in the unit the record keeps, checked against what the variable can be.
+struct Celula {
+    double valor;     // as stored in the record
+    double mostrado;  // as the table gives it, for the warning
+    Grandeza grandeza;
+    std::string_view nome;
+    bool possivel;
+};
+
+Celula Converter(int variavel, double v, int64_t ano, int mes, int dia, double latitude) {
+    switch (variavel) {
+        case 70:
+            return {v, v, Grandeza::Precipitacao, "precipitação",
+                    ValorFisico(Grandeza::Precipitacao, v)};
+        case 11:
+            return {v, v, Grandeza::Temperatura, "temperatura máxima",
+                    ValorFisico(Grandeza::Temperatura, v)};
+        case 12:
+            return {v, v, Grandeza::Temperatura, "temperatura mínima",
+                    ValorFisico(Grandeza::Temperatura, v)};
+        case 80: {
+            if (!ValorFisico(Grandeza::Insolacao, v)) {
+                return {v, v, Grandeza::Insolacao, "insolação", false};
+            }
+            // More sunshine than the day has daylight gives more radiation than can arrive.
+            const double rad = RadiacaoInsolacao(v, DiaDoAno(ano, mes, dia), latitude);
+            return {v, rad, Grandeza::Radiacao, "radiação (da insolação)",
+                    ValorFisico(Grandeza::Radiacao, rad)};
+        }
+        case 42:
+            return {v / 3.6, v / 3.6, Grandeza::Vento, "vento",
+                    ValorFisico(Grandeza::Vento, v / 3.6)};
+        default: {
+            // Humidity is stored as a fraction like the text files'; sources in per cent are
+            // recognised by values no fraction can reach.
+            const double por_cento = v > 1.5 ? v : v * 100.0;
+            return {por_cento / 100.0, por_cento, Grandeza::Umidade, "umidade relativa",
+                    ValorFisico(Grandeza::Umidade, por_cento)};
+        }
+    }
 }
 
 struct MesVariavel {
@@ -70,19 +115,23 @@ RegistroClima LerEstacaoClima(SQLite::Database& origem, std::string_view codigo,
         SQLite::Statement q(origem, std::string(kDatas));
         q.bind(":codigo", std::string(codigo));
         while (q.executeStep()) {
-            const auto am = AnoMes(q.getColumn(0).getString());
+            const std::string data = q.getColumn(0).getString();
+            const auto am = AnoMes(data);
             if (!am) {
                 throw ErroVentaro("Data inválida na tabela Clima da estação " +
-                                  std::string(codigo) + ": \"" + q.getColumn(0).getString() +
-                                  "\".");
+                                  TextoSeguro(codigo) + ": \"" + TextoSeguro(data) +
+                                  "\" (datas de " + std::to_string(kAnoMinimo) + " a " +
+                                  std::to_string(kAnoMaximo) + ").");
             }
-            if (!primeiro) primeiro = am->first;
-            ultimo = am->first;
+            // "dd/mm/yyyy" text does not sort by year.
+            primeiro = std::min(primeiro.value_or(am->first), am->first);
+            ultimo = std::max(ultimo.value_or(am->first), am->first);
         }
     }
     if (!primeiro) {
-        throw ErroVentaro("A estação " + std::string(codigo) + " não tem dados na tabela Clima.");
+        throw ErroVentaro("A estação " + TextoSeguro(codigo) + " não tem dados na tabela Clima.");
     }
+    ValoresImpossiveis impossiveis;
     for (int64_t ano = *primeiro; ano <= *ultimo; ++ano) {
         registro.Anos.emplace_back(ano);
         for (int mes = 1; mes <= 12; ++mes) registro.Anos.back().Valido[mes] = true;
@@ -118,7 +167,18 @@ RegistroClima LerEstacaoClima(SQLite::Database& origem, std::string_view codigo,
                     mv.completo = false;
                     continue;
                 }
-                mv.soma[static_cast<std::size_t>(d)] += q.getColumn(c).getDouble();
+                const Celula celula = Converter(variavel, q.getColumn(c).getDouble(), am->first,
+                                                am->second, d + 1, latitude);
+                if (!celula.possivel) {
+                    // Read as missing, like an empty cell.
+                    char onde[48];
+                    std::snprintf(onde, sizeof onde, "%02d/%02d/%04lld", d + 1, am->second,
+                                  static_cast<long long>(am->first));
+                    impossiveis.Registrar(onde, celula.nome, celula.grandeza, celula.mostrado);
+                    mv.completo = false;
+                    continue;
+                }
+                mv.soma[static_cast<std::size_t>(d)] += celula.valor;
                 ++mv.contagem[static_cast<std::size_t>(d)];
             }
         }
@@ -152,16 +212,17 @@ RegistroClima LerEstacaoClima(SQLite::Database& origem, std::string_view codigo,
                             media, DiaDoAno(am.first, am.second, static_cast<int>(d)), latitude);
                         break;
                     case 42:
-                        dia.VVento = media / 3.6;
+                        dia.VVento = media;  // already m/s
                         break;
                     default:
-                        // Humidity is stored as a fraction like the text files'; sources in
-                        // per cent are recognised by values no fraction can reach.
-                        dia.Umid = media > 1.5 ? media / 100.0 : media;
+                        dia.Umid = media;  // already a fraction
                         break;
                 }
             }
         }
+    }
+    if (auto aviso = impossiveis.Aviso("Tabela Clima, estação " + std::string(codigo))) {
+        registro.Avisos.push_back(std::move(*aviso));
     }
     return registro;
 }

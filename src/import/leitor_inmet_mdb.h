@@ -20,7 +20,9 @@ std::vector<std::string> EstacoesClima(SQLite::Database& origem);
 // 70 precipitation, 11 and 12 maximum and minimum temperature, 80 sunshine (radiation at
 // `latitude`), 42 wind in km/h (stored in m/s), 90 humidity (per cent above 1.5 is turned into
 // a fraction). Several rows of a variable and month are averaged day by day. A month is valid
-// only when every variable has rows for it and none of their day cells is empty.
+// only when every variable has rows for it and none of their day cells is empty. A date outside
+// kAnoMinimo..kAnoMaximo fails naming the station; a cell outside physical limits is read as
+// empty and reported in RegistroClima::Avisos.
 RegistroClima LerEstacaoClima(SQLite::Database& origem, std::string_view codigo, double latitude);
 
 }  // namespace ventaro

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "core/erro.h"
 #include "import/texto.h"
@@ -27,18 +29,116 @@ struct LiberarTabela {
 using Mdb = std::unique_ptr<MdbHandle, FecharMdb>;
 using Tabela = std::unique_ptr<MdbTableDef, LiberarTabela>;
 
+// The property blocks of a catalog entry (its LvProp value): "KKD" or "MR2", then records of
+// a 32-bit length and a 16-bit type: 0x80 lists the property names (each a length and UTF-16
+// text), 0 and 1 hold the properties of an object (4 bytes, the object's name as a 16-bit
+// length and text, then each property: 16-bit length, a byte, its type, name index, value size,
+// value). Whether every length stays within its record and every name index exists.
+bool PropriedadesIntegras(const unsigned char* kkd, std::size_t tamanho) {
+    auto int16 = [&](std::size_t p) { return static_cast<std::size_t>(kkd[p] | kkd[p + 1] << 8); };
+    auto int32 = [&](std::size_t p) {
+        return static_cast<std::size_t>(kkd[p]) | static_cast<std::size_t>(kkd[p + 1]) << 8 |
+               static_cast<std::size_t>(kkd[p + 2]) << 16 |
+               static_cast<std::size_t>(kkd[p + 3]) << 24;
+    };
+    if (tamanho < 4) return true;  // libmdb ignores a block of another format
+    const std::string_view assinatura(reinterpret_cast<const char*>(kkd), 4);
+    if (assinatura != std::string_view("KKD\0", 4) && assinatura != std::string_view("MR2\0", 4)) {
+        return true;
+    }
+    std::size_t nomes = 0;
+    for (std::size_t pos = 4; pos < tamanho;) {
+        if (tamanho - pos < 6) return false;
+        const std::size_t comprimento = int32(pos);
+        if (comprimento < 6 || comprimento > tamanho - pos) return false;
+        const std::size_t tipo = int16(pos + 4);
+        const std::size_t inicio = pos + 6;
+        const std::size_t fim = pos + comprimento;
+        if (tipo == 0x80) {
+            nomes = 0;
+            for (std::size_t p = inicio; p < fim; ++nomes) {
+                if (fim - p < 2) return false;
+                const std::size_t nome = int16(p);
+                p += 2;
+                if (nome > fim - p) return false;
+                p += nome;
+            }
+        } else if (tipo == 0 || tipo == 1) {
+            if (fim - inicio < 6 || int16(inicio + 4) > fim - inicio - 6) return false;
+            for (std::size_t p = inicio + 6 + int16(inicio + 4); p < fim;) {
+                if (fim - p < 8) return false;
+                const std::size_t registro = int16(p);
+                if (registro < 8 || registro > fim - p) return false;
+                if (int16(p + 4) >= nomes || int16(p + 6) > registro - 8) return false;
+                p += registro;
+            }
+        }
+        pos = fim;
+    }
+    return true;
+}
+
+// libmdb 1.0 trusts the lengths inside the catalog's property blocks: in a damaged file a
+// length of 0 makes it loop for ever while allocating, and a bad name index reads outside its
+// list. The blocks are read here first, as the catalog reads them, so that such a file is
+// refused instead.
+bool CatalogoIntegro(MdbHandle* mdb) {
+    MdbCatalogEntry msys{};
+    msys.mdb = mdb;
+    msys.object_type = MDB_TABLE;
+    msys.table_pg = 2;
+    std::snprintf(msys.object_name, sizeof msys.object_name, "MSysObjects");
+    Tabela tabela(mdb_read_table(&msys));
+    // Without a readable catalog table libmdb fails by itself.
+    if (!tabela || !mdb_read_columns(tabela.get())) return true;
+    // Only the blocks of tables are parsed by the catalog read the importers make.
+    std::vector<char> props(mdb->bind_size + 1, '\0');
+    std::vector<char> tipo(mdb->bind_size + 1, '\0');
+    int comprimento = 0;
+    int comprimento_tipo = 0;
+    MdbColumn* coluna = nullptr;
+    for (unsigned c = 0; c < tabela->num_cols; ++c) {
+        auto* col = static_cast<MdbColumn*>(g_ptr_array_index(tabela->columns, c));
+        const std::string nome = Maiusculas(col->name);
+        if (nome == "LVPROP") {
+            coluna = col;
+            mdb_bind_column(tabela.get(), static_cast<int>(c + 1), props.data(), &comprimento);
+        } else if (nome == "TYPE") {
+            mdb_bind_column(tabela.get(), static_cast<int>(c + 1), tipo.data(), &comprimento_tipo);
+        }
+    }
+    if (!coluna) return true;
+    mdb_rewind_table(tabela.get());
+    while (mdb_fetch_row(tabela.get())) {
+        const std::string_view texto_tipo(tipo.data(), static_cast<std::size_t>(comprimento_tipo));
+        if (comprimento == 0 || LerInteiro(texto_tipo) != MDB_TABLE) continue;
+        std::size_t tamanho = 0;
+        std::unique_ptr<void, decltype(&std::free)> kkd(mdb_ole_read_full(mdb, coluna, &tamanho),
+                                                        &std::free);
+        if (kkd && !PropriedadesIntegras(static_cast<const unsigned char*>(kkd.get()), tamanho)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Mdb AbrirMdb(const std::filesystem::path& arquivo) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(arquivo, ec)) {
-        throw ErroVentaro("Banco de dados não encontrado: " + arquivo.string() + ".");
+        throw ErroVentaro("Banco de dados não encontrado: " + TextoSeguro(arquivo.string()) + ".");
     }
     Mdb mdb(mdb_open(arquivo.string().c_str(), MDB_NOFLAGS));
     if (!mdb) {
-        throw ErroVentaro("O arquivo " + arquivo.string() + " não é um banco de dados Access.");
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) +
+                          " não é um banco de dados Access.");
+    }
+    if (!CatalogoIntegro(mdb.get())) {
+        throw ErroVentaro("O banco de dados " + TextoSeguro(arquivo.string()) +
+                          " está danificado (catálogo de tabelas ilegível).");
     }
     if (!mdb_read_catalog(mdb.get(), MDB_TABLE)) {
-        throw ErroVentaro("Não foi possível ler o catálogo do banco de dados " + arquivo.string() +
-                          ".");
+        throw ErroVentaro("Não foi possível ler o catálogo do banco de dados " +
+                          TextoSeguro(arquivo.string()) + ".");
     }
     return mdb;
 }
@@ -76,8 +176,8 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                   const std::optional<FiltroMdb>& filtro, const std::filesystem::path& arquivo) {
     Tabela tabela(mdb_read_table(entrada));
     if (!tabela || !mdb_read_columns(tabela.get())) {
-        throw ErroVentaro("Não foi possível ler a tabela " + std::string(entrada->object_name) +
-                          " do banco de dados " + arquivo.string() + ".");
+        throw ErroVentaro("Não foi possível ler a tabela " + TextoSeguro(entrada->object_name) +
+                          " do banco de dados " + TextoSeguro(arquivo.string()) + ".");
     }
     MdbHandle* mdb = entrada->mdb;
     const unsigned num_colunas = tabela->num_cols;
@@ -101,6 +201,15 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
     }
     destino.exec(criar + ")");
     SQLite::Statement insercao(destino, inserir + ")");
+    // What libmdb left in the bound buffer of a column, never past its end.
+    auto texto = [&](unsigned c) {
+        const auto comprimento = static_cast<std::size_t>(std::max(comprimentos[c], 0));
+        return std::string_view(buffers[c].data(), std::min(comprimento, buffers[c].size() - 1));
+    };
+    // Whether a fixed-size value of a damaged file's row still lies within the page read.
+    auto na_pagina = [](int inicio, int tamanho) {
+        return inicio >= 0 && inicio <= static_cast<int>(MDB_PGSIZE) - tamanho;
+    };
     mdb_rewind_table(tabela.get());
     while (mdb_fetch_row(tabela.get())) {
         bool manter = true;
@@ -117,6 +226,16 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                 continue;
             }
             const int inicio = col->cur_value_start;
+            const int tamanho = tipo == MDB_BYTE                             ? 1
+                                : tipo == MDB_INT                            ? 2
+                                : tipo == MDB_LONGINT || tipo == MDB_FLOAT   ? 4
+                                : tipo == MDB_DOUBLE || tipo == MDB_DATETIME ? 8
+                                                                             : 0;
+            if (tamanho > 0 && !na_pagina(inicio, tamanho)) {
+                insercao.bind(param);
+                if (coluna_filtro == c) manter = false;
+                continue;
+            }
             switch (tipo) {
                 case MDB_BYTE:
                     insercao.bind(param, mdb_get_byte(mdb->pg_buf, inicio));
@@ -133,23 +252,29 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
                 case MDB_DOUBLE:
                     insercao.bind(param, mdb_get_double(mdb->pg_buf, inicio));
                     break;
-                case MDB_DATETIME:
-                    insercao.bind(param, DataAccessParaTexto(mdb_get_double(mdb->pg_buf, inicio)));
+                case MDB_DATETIME: {
+                    const std::string data =
+                        DataAccessParaTexto(mdb_get_double(mdb->pg_buf, inicio));
+                    if (data.empty()) {
+                        insercao.bind(param);
+                    } else {
+                        insercao.bind(param, data);
+                    }
                     break;
+                }
                 case MDB_BOOL:
                     insercao.bind(param, buffers[c][0] == '1' ? 1 : 0);
                     break;
                 default: {
-                    const std::string texto(buffers[c].data(),
-                                            static_cast<std::size_t>(comprimentos[c]));
+                    const std::string valor(texto(c));
                     if (tipo == MDB_MONEY || tipo == MDB_NUMERIC) {
-                        const auto v = LerDecimal(texto);
+                        const auto v = LerDecimal(valor);
                         if (v)
                             insercao.bind(param, *v);
                         else
                             insercao.bind(param);
                     } else {
-                        insercao.bind(param, texto);
+                        insercao.bind(param, valor);
                     }
                 }
             }
@@ -162,15 +287,12 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
             } else if (col->col_type == MDB_INT) {
                 valor = mdb_get_int16(mdb->pg_buf, col->cur_value_start);
             } else {
-                const auto v = LerInteiro(
-                    std::string_view(buffers[*coluna_filtro].data(),
-                                     static_cast<std::size_t>(comprimentos[*coluna_filtro])));
+                const auto v = LerInteiro(texto(*coluna_filtro));
                 valor = v.value_or(0);
                 if (!v) {
-                    const auto d = LerDecimal(
-                        std::string_view(buffers[*coluna_filtro].data(),
-                                         static_cast<std::size_t>(comprimentos[*coluna_filtro])));
-                    valor = d ? static_cast<int64_t>(*d) : 0;
+                    // A real code written with decimals; one no integer holds matches nothing.
+                    const auto d = LerDecimal(texto(*coluna_filtro));
+                    valor = d && std::fabs(*d) < 9e18 ? static_cast<int64_t>(*d) : 0;
                 }
             }
             manter = filtro->Valores.count(valor) > 0;
@@ -184,6 +306,8 @@ void CopiarTabela(MdbCatalogEntry* entrada, SQLite::Database& destino,
 }  // namespace
 
 std::string DataAccessParaTexto(double dias) {
+    // Access keeps dates from year 100 to 9999; anything else in the file is no date.
+    if (!(dias >= kPrimeiroDiaAccess && dias < kUltimoDiaAccess + 1)) return "";
     const double inteiro = std::trunc(dias);
     const double fracao = std::fabs(dias - inteiro);
     int64_t segundos_do_dia = static_cast<int64_t>(std::llround(fracao * 86400.0));
@@ -232,14 +356,15 @@ void CopiarTabelasMdb(const std::filesystem::path& arquivo, SQLite::Database& de
                 return Maiusculas(e->object_name) == Maiusculas(nome);
             });
             if (it == entradas.end()) {
-                throw ErroVentaro("O banco de dados " + arquivo.string() + " não tem a tabela " +
-                                  nome + ".");
+                throw ErroVentaro("O banco de dados " + TextoSeguro(arquivo.string()) +
+                                  " não tem a tabela " + TextoSeguro(nome) + ".");
             }
             CopiarTabela(*it, destino, filtro, arquivo);
         }
         transacao.commit();
     } catch (const SQLite::Exception& e) {
-        throw ErroVentaro("Erro ao copiar o banco de dados " + arquivo.string() + ": " + e.what());
+        throw ErroVentaro("Erro ao copiar o banco de dados " + TextoSeguro(arquivo.string()) +
+                          ": " + TextoSeguro(ParaUtf8(e.what())));
     }
 }
 

@@ -32,8 +32,13 @@ void CopiarTabelasMdb(const std::filesystem::path& arquivo, SQLite::Database& de
                       const std::vector<std::string>& tabelas,
                       const std::optional<FiltroMdb>& filtro = std::nullopt);
 
+// The days of 1 January 100 and 31 December 9999, the range of Access dates.
+inline constexpr double kPrimeiroDiaAccess = -657434;
+inline constexpr double kUltimoDiaAccess = 2958465;
+
 // An Access date (days since 30 December 1899, the fraction being the time of day, negative
-// days counted backwards with a positive time) as "yyyy-mm-dd hh:mm:ss".
+// days counted backwards with a positive time) as "yyyy-mm-dd hh:mm:ss"; empty outside the
+// Access range (and for NaN), which the copy stores as NULL.
 std::string DataAccessParaTexto(double dias);
 
 }  // namespace ventaro

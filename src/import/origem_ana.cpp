@@ -3,17 +3,30 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "core/erro.h"
 #include "import/formato_arquivo.h"
 #include "import/leitor_mdb.h"
+#include "import/limites_observacao.h"
 #include "import/texto.h"
 
 namespace ventaro {
 
 namespace {
 
+// A number of the copied tables; NaN and infinities, which an Access double can hold, are no
+// values.
 std::optional<double> Real(const SQLite::Column& c) {
+    if (c.isNull()) return std::nullopt;
+    const std::optional<double> v = c.isText() ? LerDecimal(c.getString()) : c.getDouble();
+    if (v && !std::isfinite(*v)) return std::nullopt;
+    return v;
+}
+
+// A rainfall cell: a value that is not finite stays, to be counted as impossible.
+std::optional<double> Chuva(const SQLite::Column& c) {
     if (c.isNull()) return std::nullopt;
     if (c.isText()) return LerDecimal(c.getString());
     return c.getDouble();
@@ -77,7 +90,7 @@ std::vector<EstacaoAna> OrigemAna::EstacoesDoEstado(int64_t codigo_estado) {
         const auto codigo = Inteiro(q.getColumn(0));
         if (!codigo) continue;
         e.Codigo = *codigo;
-        e.Nome = q.getColumn(1).getString();
+        e.Nome = TextoSeguro(q.getColumn(1).getString());
         e.Latitude = Real(q.getColumn(2));
         e.Longitude = Real(q.getColumn(3));
         e.Altitude = Real(q.getColumn(4));
@@ -103,7 +116,7 @@ std::optional<EstacaoAna> OrigemAna::Estacao(int64_t codigo) {
     if (!q.executeStep()) return std::nullopt;
     EstacaoAna e;
     e.Codigo = codigo;
-    e.Nome = q.getColumn(1).getString();
+    e.Nome = TextoSeguro(q.getColumn(1).getString());
     e.MunicipioCodigo = Inteiro(q.getColumn(2));
     e.EstadoCodigo = Inteiro(q.getColumn(3));
     e.Latitude = Real(q.getColumn(4));
@@ -114,12 +127,12 @@ std::optional<EstacaoAna> OrigemAna::Estacao(int64_t codigo) {
                             "select Nome from Municipio\n"
                             "where Codigo = :codMunicipio");
         m.bind(":codMunicipio", *e.MunicipioCodigo);
-        if (m.executeStep()) e.Municipio = m.getColumn(0).getString();
+        if (m.executeStep()) e.Municipio = TextoSeguro(m.getColumn(0).getString());
     }
     return e;
 }
 
-std::vector<MesChuva> OrigemAna::Chuvas(int64_t codigo) {
+LeituraChuvas OrigemAna::LerChuvas(int64_t codigo) {
     SQLite::Statement q(db_, "select * from Chuvas where (ESTACAOCODIGO = :param3) order by DATA");
     q.bind(":param3", codigo);
     int col_data = -1, col_nivel = -1;
@@ -135,49 +148,71 @@ std::vector<MesChuva> OrigemAna::Chuvas(int64_t codigo) {
         }
     }
     if (col_data < 0) throw ErroVentaro("A tabela Chuvas não tem a coluna DATA.");
-    std::vector<MesChuva> meses;
+    LeituraChuvas leitura;
+    ValoresImpossiveis impossiveis;
     while (q.executeStep()) {
         MesChuva m;
         m.Estacao = codigo;
-        if (col_nivel >= 0) m.Nivel = static_cast<int>(Inteiro(q.getColumn(col_nivel)).value_or(1));
+        if (col_nivel >= 0) {
+            const auto nivel = Inteiro(q.getColumn(col_nivel));
+            m.Nivel = nivel && *nivel >= 0 && *nivel <= 9 ? static_cast<int>(*nivel) : 1;
+        }
         const std::string data = q.getColumn(col_data).getString();
         // The copy writes Access dates as "yyyy-mm-dd hh:mm:ss".
-        const auto ano =
-            data.size() >= 7 ? LerInteiro(std::string_view(data).substr(0, 4)) : std::nullopt;
-        const auto mes =
-            data.size() >= 7 ? LerInteiro(std::string_view(data).substr(5, 2)) : std::nullopt;
-        if (!ano || !mes || *mes < 1 || *mes > 12) {
+        const long long ano =
+            LerInteiro(std::string_view(data).substr(0, std::min<std::size_t>(data.size(), 4)))
+                .value_or(0);
+        const long long mes =
+            data.size() >= 7 ? LerInteiro(std::string_view(data).substr(5, 2)).value_or(0) : 0;
+        if (data.size() < 7 || mes < 1 || mes > 12 || !AnoAceito(ano)) {
             throw ErroVentaro("Data inválida na tabela Chuvas da estação " +
-                              std::to_string(codigo) + ": \"" + data + "\".");
+                              std::to_string(codigo) + ": \"" + TextoSeguro(data) +
+                              "\" (datas de " + std::to_string(kAnoMinimo) + " a " +
+                              std::to_string(kAnoMaximo) + ").");
         }
-        m.Ano = *ano;
-        m.Mes = static_cast<int>(*mes);
+        m.Ano = ano;
+        m.Mes = static_cast<int>(mes);
         for (std::size_t d = 0; d < 31; ++d) {
-            if (col_dias[d] >= 0) m.Dias[d] = Real(q.getColumn(col_dias[d]));
+            if (col_dias[d] >= 0) m.Dias[d] = Chuva(q.getColumn(col_dias[d]));
         }
-        meses.push_back(m);
+        char onde[32];
+        std::snprintf(onde, sizeof onde, "%02d/%04lld", m.Mes, static_cast<long long>(m.Ano));
+        ValidarChuvaDiaria(m, impossiveis, onde);
+        leitura.Meses.push_back(m);
     }
-    return meses;
+    if (auto aviso = impossiveis.Aviso("Tabela Chuvas, estação " + std::to_string(codigo))) {
+        leitura.Avisos.push_back(std::move(*aviso));
+    }
+    return leitura;
+}
+
+std::vector<MesChuva> OrigemAna::Chuvas(int64_t codigo) {
+    return LerChuvas(codigo).Meses;
 }
 
 std::map<int64_t, EstacaoAna> LerInventarioAna(const std::filesystem::path& arquivo) {
-    const std::vector<std::string> linhas = LerLinhasTexto(arquivo);
+    LeitorLinhas leitor(arquivo);
     std::map<int64_t, EstacaoAna> estacoes;
-    if (linhas.empty()) throw ErroVentaro("O inventário " + arquivo.string() + " está vazio.");
+    if (!leitor.Proxima()) {
+        throw ErroVentaro("O inventário " + TextoSeguro(arquivo.string()) + " está vazio.");
+    }
     std::map<std::string, std::size_t> colunas;
-    const auto cabecalho = DividirCampos(linhas[0], ';');
+    const auto cabecalho = DividirCampos(leitor.Linha(), ';');
     for (std::size_t c = 0; c < cabecalho.size(); ++c) {
         colunas[Maiusculas(Aparar(cabecalho[c]))] = c;
     }
     for (const char* necessaria : {"CODIGO", "NOME", "LATITUDE", "LONGITUDE"}) {
         if (!colunas.count(necessaria)) {
             throw ErroVentaro(MensagemLinha(
-                arquivo, 1, "inventário sem a coluna " + std::string(necessaria), linhas[0]));
+                arquivo, 1, "inventário sem a coluna " + std::string(necessaria), leitor.Linha()));
         }
     }
-    for (std::size_t n = 1; n < linhas.size(); ++n) {
-        if (Aparar(linhas[n]).empty()) continue;
-        const auto campos = DividirCampos(linhas[n], ';');
+    MarcacaoFinal marcacao(arquivo);
+    while (leitor.Proxima()) {
+        const std::size_t n = leitor.Numero();
+        const std::string& linha = leitor.Linha();
+        if (Aparar(linha).empty()) continue;
+        const auto campos = DividirCampos(linha, ';');
         auto campo = [&](const char* nome) -> std::string_view {
             const auto it = colunas.find(nome);
             return it != colunas.end() && it->second < campos.size() ? Aparar(campos[it->second])
@@ -185,20 +220,26 @@ std::map<int64_t, EstacaoAna> LerInventarioAna(const std::filesystem::path& arqu
         };
         const auto codigo = LerInteiro(campo("CODIGO"));
         if (!codigo) {
-            throw ErroVentaro(MensagemLinha(arquivo, n + 1, "código inválido", linhas[n]));
+            if (marcacao.Adiar(n, linha)) continue;
+            throw ErroVentaro(MensagemLinha(arquivo, n, "código inválido", linha));
         }
+        marcacao.Dados();
         EstacaoAna e;
         e.Codigo = *codigo;
-        e.Nome = std::string(campo("NOME"));
-        e.Municipio = std::string(campo("MUNICIPIO"));
+        e.Nome = TextoSeguro(campo("NOME"));
+        e.Municipio = TextoSeguro(campo("MUNICIPIO"));
         bool invalido = false;
         e.Latitude = LerDecimal(campo("LATITUDE"), &invalido);
         bool inv_lon = false;
         e.Longitude = LerDecimal(campo("LONGITUDE"), &inv_lon);
         bool inv_alt = false;
         e.Altitude = LerDecimal(campo("ALTITUDE"), &inv_alt);
-        if (invalido || inv_lon || inv_alt) {
-            throw ErroVentaro(MensagemLinha(arquivo, n + 1, "coordenada inválida", linhas[n]));
+        // A coordinate no place has is as unreadable as one that is not a number.
+        const bool fora = (e.Latitude && !(std::fabs(*e.Latitude) <= 90)) ||
+                          (e.Longitude && !(std::fabs(*e.Longitude) <= 180)) ||
+                          (e.Altitude && !std::isfinite(*e.Altitude));
+        if (invalido || inv_lon || inv_alt || fora) {
+            throw ErroVentaro(MensagemLinha(arquivo, n, "coordenada inválida", linha));
         }
         estacoes[e.Codigo] = std::move(e);
     }

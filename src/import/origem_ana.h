@@ -48,7 +48,11 @@ class OrigemAna {
     std::vector<EstacaoAna> EstacoesDoEstado(int64_t codigo_estado);
     // A station with its municipality's name; nullopt when the code is not in Estacao.
     std::optional<EstacaoAna> Estacao(int64_t codigo);
-    // The Chuvas rows of a station in date order.
+    // The Chuvas rows of a station in date order. A date outside kAnoMinimo..kAnoMaximo fails
+    // naming the station; a daily depth outside 0 to 500 mm, or not finite, is read as missing
+    // and reported in Avisos.
+    LeituraChuvas LerChuvas(int64_t codigo);
+    // LerChuvas without the warnings.
     std::vector<MesChuva> Chuvas(int64_t codigo);
 
   private:
@@ -56,7 +60,9 @@ class OrigemAna {
 };
 
 // An ANA station inventory (";" separated, one header line naming the columns Codigo, Nome,
-// Municipio, Latitude, Longitude, Altitude) by station code.
+// Municipio, Latitude, Longitude, Altitude) by station code, read line by line. A coordinate
+// that is not a number, or outside [-90, 90] / [-180, 180], fails naming the line; control
+// characters of names are kept escaped (TextoSeguro).
 std::map<int64_t, EstacaoAna> LerInventarioAna(const std::filesystem::path& arquivo);
 
 }  // namespace ventaro

@@ -131,6 +131,43 @@ TEST(LerEstacaoClima, HumidityAlreadyAFractionIsKept) {
     EXPECT_DOUBLE_EQ(r.Anos[0].Dias[1][3].Umid, 0.82);
 }
 
+TEST(LerEstacaoClima, ImpossibleCellsAreReadAsEmptyAndYearsOutsideTheBoundsFail) {
+    ClimaTeste t;
+    t.Periodo(83587, 1990, 1, 1990, 12);
+    auto trocar = [&](int variavel, int mes, const char* valor) {
+        t.Db().exec("update Clima set CLIMA05 = " + std::string(valor) +
+                    " where ParametroClima = " + std::to_string(variavel) +
+                    " and Data like '1990-" + (mes < 10 ? "0" : "") + std::to_string(mes) + "%'");
+    };
+    trocar(70, 2, "1e26");
+    trocar(12, 3, "-45");
+    trocar(90, 4, "150");
+    trocar(42, 5, "300");  // km/h: 83 m/s
+    trocar(80, 6, "30");
+    const RegistroClima r = LerEstacaoClima(t.Db(), "83587", -19.9);
+    for (int mes = 1; mes <= 12; ++mes) EXPECT_EQ(r.Anos[0].Valido[mes], mes == 1 || mes > 6);
+    ASSERT_EQ(r.Avisos.size(), 1u);
+    EXPECT_NE(r.Avisos[0].find("Tabela Clima, estação 83587: 5 valores fora dos limites físicos"),
+              std::string::npos)
+        << r.Avisos[0];
+    // In the order the variables are read.
+    EXPECT_NE(r.Avisos[0].find("05/02/1990: precipitação 1e+26 mm; 05/03/1990: temperatura "
+                               "mínima -45 °C; 05/06/1990: insolação 30 h; 05/05/1990: vento "
+                               "83.3333 m/s; 05/04/1990: umidade relativa 150 %)"),
+              std::string::npos)
+        << r.Avisos[0];
+
+    t.Linha(83587, 70, 9999, 1, [](int) { return 0.0; });
+    try {
+        LerEstacaoClima(t.Db(), "83587", -19.9);
+        FAIL();
+    } catch (const ErroVentaro& e) {
+        EXPECT_NE(std::string(e.what()).find("\"9999-01-01 00:00:00\" (datas de 1800 a 2100)"),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
 TEST(ValidarIdentidadeClima, ChecksInThePanelsOrder) {
     TextoIdentidade t{"83587", "3", "BELO HORIZONTE", "Belo Horizonte", "-19,93", "-43.95", "915"};
     const auto ok = ValidarIdentidadeClima(t);
@@ -330,6 +367,30 @@ TEST(OrigemAna, ListsStatesAndTheStationsWhoseCodeMatchesTheirDegrees) {
     EXPECT_EQ(e->Municipio, "JACAREI");
     EXPECT_EQ(e->Altitude, 660);
     EXPECT_FALSE(origem.Estacao(1));
+}
+
+TEST(OrigemAna, ImpossibleDepthsAreReadAsMissingAndYearsOutsideTheBoundsFail) {
+    AnaTeste t;
+    t.Chuvas(2345024, 1980, 1991);
+    t.Db().exec("update Chuvas set Chuva03 = 1e26 where Data like '1983-01%'");
+    t.Db().exec("update Chuvas set Chuva04 = -2 where Data like '1984-07%'");
+    OrigemAna origem(t.Db());
+    const LeituraChuvas l = origem.LerChuvas(2345024);
+    ASSERT_EQ(l.Meses.size(), 144u);
+    EXPECT_FALSE(l.Meses[36].Dias[2]);
+    ASSERT_EQ(l.Avisos.size(), 1u);
+    EXPECT_NE(l.Avisos[0].find("Tabela Chuvas, estação 2345024: 2 valores fora dos limites "
+                               "físicos"),
+              std::string::npos)
+        << l.Avisos[0];
+    EXPECT_NE(l.Avisos[0].find("(01/1983, dia 3: precipitação 1e+26 mm; 07/1984, dia 4: "
+                               "precipitação -2 mm)"),
+              std::string::npos)
+        << l.Avisos[0];
+    EXPECT_EQ(EstimarPrec(l.Meses).NumAnos, 10);
+
+    t.Db().exec("update Chuvas set Data = '0001-01-01 00:00:00' where Data like '1985-01%'");
+    EXPECT_THROW(origem.LerChuvas(2345024), ErroVentaro);
 }
 
 // Answers given in advance, and the questions asked and the reports received.

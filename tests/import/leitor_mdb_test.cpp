@@ -4,7 +4,10 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/erro.h"
 #include "teste_util.h"
@@ -20,6 +23,11 @@ TEST(DataAccessParaTexto, ConvertsDaysSince1899) {
     // Before the epoch the time of day still counts forward.
     EXPECT_EQ(DataAccessParaTexto(-1.25), "1899-12-29 06:00:00");
     EXPECT_EQ(DataAccessParaTexto(2958465), "9999-12-31 00:00:00");
+    EXPECT_EQ(DataAccessParaTexto(-657434), "0100-01-01 00:00:00");
+    // Outside what Access stores (a damaged file) there is no date, and no overflow.
+    for (double dias : {2958466.0, -657435.0, 1e300, -1e300, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(DataAccessParaTexto(dias), "") << dias;
+    }
 }
 
 TEST(CopiarTabelasMdb, CopiesAJet4TableWithDates) {
@@ -80,6 +88,30 @@ TEST(CopiarTabelasMdb, MissingTableOrNotAnAccessFileIsNamed) {
     }
     EXPECT_THROW(CopiarTabelasMdb(teste::Dados("barra_1978_jan_fev.txt"), db, {"Clima"}),
                  ErroVentaro);
+}
+
+TEST(CopiarTabelasMdb, ADamagedCatalogIsRefusedInsteadOfHangingTheReader) {
+    // The table's property block ("MR2", names record of 0x4d0 bytes, then a properties
+    // record): a property of length 0 made libmdb loop for ever, allocating gigabytes.
+    std::ifstream entrada(teste::Dados("DateTestDatabase.mdb"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+    const std::size_t bloco = bytes.find(std::string("MR2\0\xd0\x04\0\0\x80\0", 10));
+    ASSERT_NE(bloco, std::string::npos);
+    const std::size_t registro = bloco + 4 + 0x4d0;
+    const std::size_t nome = static_cast<unsigned char>(bytes[registro + 10]);
+    const std::size_t propriedade = registro + 12 + nome;
+    bytes[propriedade] = bytes[propriedade + 1] = '\0';
+    teste::PastaTemporaria pasta;
+    const auto arquivo = pasta.Escrever("danificado.mdb", bytes);
+    SQLite::Database db(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    try {
+        CopiarTabelasMdb(arquivo, db, {"DateTest"});
+        FAIL();
+    } catch (const ErroVentaro& e) {
+        EXPECT_NE(std::string(e.what()).find("danificado.mdb está danificado"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_THROW(ListarTabelasMdb(arquivo), ErroVentaro);
 }
 
 }  // namespace
