@@ -16,6 +16,7 @@ int ExecutarImportarInmet(const OpcoesImportarInmet& o, std::ostream& saida) {
     DecisoesTerminalInmet decisoes(o.substituir);
     const LeituraInmet leitura =
         LerImportacaoInmet(o.arquivo, decisoes, FonteInmet::Arquivo, o.estacao);
+    for (const std::string& aviso : leitura.Avisos()) saida << "Aviso: " << aviso << "\n";
 
     TextoIdentidade texto = IdentidadeDoArquivo(leitura.Registro.Identidade);
     auto sobrepor = [](std::string& campo, const std::optional<std::string>& valor) {

@@ -1,8 +1,11 @@
 #include "import/fonte_ana.h"
 
+#include <utility>
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include "import/formato_arquivo.h"
+#include "import/texto.h"
 
 namespace ventaro {
 
@@ -39,12 +42,12 @@ FonteAna::FonteAna(const std::filesystem::path& arquivo) : arquivo_(arquivo) {
         db_ = std::move(db);
     } else if (formato == FormatoArquivo::HidrowebCsv || formato == FormatoArquivo::HidrowebTxt) {
         // An export normally holds one station; its rows are grouped by code anyway.
-        for (MesChuva& m : LerChuvasHidroweb(arquivo)) {
-            hidroweb_[m.Estacao].push_back(std::move(m));
-        }
+        LeituraChuvas leitura = LerArquivoChuvas(arquivo);
+        for (MesChuva& m : leitura.Meses) hidroweb_[m.Estacao].push_back(std::move(m));
+        avisos_ = std::move(leitura.Avisos);
     } else {
-        throw ErroVentaro("O arquivo " + arquivo.string() + " é uma " + NomeFormato(formato) +
-                          ", não uma série de chuvas da ANA.");
+        throw ErroVentaro("O arquivo " + TextoSeguro(arquivo.string()) + " é uma " +
+                          NomeFormato(formato) + ", não uma série de chuvas da ANA.");
     }
 }
 
@@ -117,10 +120,16 @@ std::vector<MesChuva> FonteAna::Chuvas(int64_t codigo) {
         return it == hidroweb_.end() ? std::vector<MesChuva>{} : it->second;
     }
     try {
-        return OrigemAna(*db_).Chuvas(codigo);
+        LeituraChuvas leitura = OrigemAna(*db_).LerChuvas(codigo);
+        for (std::string& aviso : leitura.Avisos) avisos_.push_back(std::move(aviso));
+        return std::move(leitura.Meses);
     } catch (const std::exception& e) {
         throw ErroTabelaAna(TabelaAna::Chuvas, e.what());
     }
+}
+
+std::vector<std::string> FonteAna::TomarAvisos() {
+    return std::exchange(avisos_, {});
 }
 
 }  // namespace ventaro

@@ -78,12 +78,16 @@ class FonteAna {
     void PrepararChuvas(const std::set<int64_t>& codigos);
     // The monthly rows of a station. Throws ErroTabelaAna.
     std::vector<MesChuva> Chuvas(int64_t codigo);
+    // The readers' warnings gathered since the last call (values outside physical limits read
+    // as missing), each a sentence naming the file or table.
+    std::vector<std::string> TomarAvisos();
 
   private:
     std::filesystem::path arquivo_;
     std::unique_ptr<SQLite::Database> db_;
     bool copia_completa_ = false;
     std::map<int64_t, std::vector<MesChuva>> hidroweb_;
+    std::vector<std::string> avisos_;
     std::map<int64_t, EstacaoAna> inventario_;
 };
 

@@ -5,6 +5,7 @@
 
 #include "core/erro.h"
 #include "core/tdados.h"
+#include "import/texto.h"
 #include "stations/estacoes.h"
 #include "stations/gravacao_estacao.h"
 
@@ -99,6 +100,7 @@ void ImportacaoAna::ImportarListadas(FonteAna& fonte, const std::vector<EstacaoA
         std::vector<MesChuva> meses;
         try {
             meses = fonte.Chuvas(listada.Codigo);
+            for (std::string& aviso : fonte.TomarAvisos()) Mensagem("Aviso: " + aviso);
         } catch (const ErroTabelaAna& e) {
             ErroTabela(e.Tabela());
             falhas_.push_back("Estação " + CodigoAna8(listada.Codigo) +
@@ -126,8 +128,8 @@ void ImportacaoAna::ImportarEstados(FonteAna& fonte, const std::vector<std::stri
         try {
             std::optional<std::vector<EstacaoAna>> estacoes = fonte.EstacoesDoEstado(nome);
             if (!estacoes) {
-                Mensagem("Erro importando estado " + nome + ".");
-                falhas_.push_back("Estado " + nome + ": não está na tabela ESTADO.");
+                Mensagem("Erro importando estado " + TextoSeguro(nome) + ".");
+                falhas_.push_back("Estado " + TextoSeguro(nome) + ": não está na tabela ESTADO.");
                 continue;
             }
             for (const EstacaoAna& e : *estacoes) codigos.insert(e.Codigo);
@@ -152,8 +154,8 @@ void ImportacaoAna::ImportarEstados(FonteAna& fonte, const std::vector<std::stri
         try {
             ImportarListadas(fonte, estacoes);
         } catch (const std::exception& e) {
-            Mensagem("Erro importando estado " + nome + ".");
-            falhas_.push_back("Estado " + nome + ": " + e.what());
+            Mensagem("Erro importando estado " + TextoSeguro(nome) + ".");
+            falhas_.push_back("Estado " + TextoSeguro(nome) + ": " + e.what());
         }
     }
 }

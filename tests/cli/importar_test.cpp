@@ -157,6 +157,32 @@ TEST(ExecutarImportarAna, ImportsHidrowebFilesWithTheInventory) {
               "substituí-la).\n0 estações novas.\n0 estações substituídas.\nFim\n");
 }
 
+// A daily depth no rain gauge can hold is read as missing: its month drops out, the station
+// still imports, and the run says so once, naming the file and the line.
+TEST(ExecutarImportarAna, ImpossibleDepthsAreReportedOnceAndLeftOut) {
+    BancoVazio bd;
+    std::ifstream in(teste::Dados("CHUVAS_02447049.TXT"), std::ios::binary);
+    std::string texto((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto p = texto.find("01/01/1961;1;107;351,8;27;19;1;1;0;;0;31,8;");
+    ASSERT_NE(p, std::string::npos);
+    texto.replace(p + 38, 4, "1e26");  // the 1st of January, 31,8 mm
+    OpcoesImportarAna o;
+    o.banco = bd.Arquivo();
+    o.arquivos = {bd.Pasta().Escrever("CHUVAS.TXT", texto)};
+    o.regiao = "3";
+    o.nome = "IGUAPE";
+    o.latitude = "-24.7";
+    o.longitude = "-47.5";
+    std::ostringstream saida;
+    std::istringstream entrada;
+    EXPECT_EQ(ExecutarImportarAna(o, saida, entrada), 1);
+    const std::string impresso = saida.str();
+    EXPECT_EQ(impresso.find("Aviso: "), 0u) << impresso;
+    EXPECT_NE(impresso.find("1e+26"), std::string::npos) << impresso;
+    EXPECT_EQ(impresso.find("Aviso: ", 1), std::string::npos) << impresso;
+    EXPECT_LT(std::stod(bd.Valor("select XPrec from DadosPrec where Mes = 1")), 100.0);
+}
+
 TEST(ExecutarImportarAna, AsksTheRegionWhenNoFlagGivesIt) {
     BancoVazio bd;
     OpcoesImportarAna o;

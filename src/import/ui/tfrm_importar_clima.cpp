@@ -151,6 +151,13 @@ void TfrmImportarClima::Ler(const QString& arquivo) {
         cursor.reset();
         show();
         raise();
+        // Values no station can measure were read as missing: the user is told once per file.
+        if (!leitura_->Avisos().empty()) {
+            QStringList avisos;
+            for (const std::string& aviso : leitura_->Avisos()) avisos << Q(aviso);
+            dialogos_.Mensagem(this, Dialogos::Icone::Aviso, QStringLiteral("Aviso"),
+                               avisos.join(u'\n'));
+        }
     } catch (const ErroImportacao& e) {
         cursor.reset();
         hide();
