@@ -1,8 +1,9 @@
-// ventaro-cli: station listing, series generation, imports and regional storm laws from the
-// command line.
+// ventaro-cli: station listing, series generation, imports, regional storm laws and erosivity
+// batches from the command line.
 //
 // Exit codes: 0 success, 2 a command line that cannot be understood, 1 any other failure, with
-// one line on stderr saying what failed.
+// one line on stderr saying what failed; the erosivity commands add their own (3: stations
+// skipped, 4: interrupted), documented in their --help.
 
 #include <CLI/CLI.hpp>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "cli/comandos.h"
+#include "cli/comandos_erosividade.h"
 #include "cli/comandos_importar.h"
 #include "cli/erro_uso.h"
 #include "core/erro.h"
@@ -47,8 +49,8 @@ std::string MensagemDeUso(const CLI::ParseError& e) {
     };
     if (nome == "RequiredError") {
         if (texto.starts_with("A subcommand"))
-            return "Informe um comando: estacoes, gerar, importar-inmet, importar-ana ou "
-                   "estimar-regiao.";
+            return "Informe um comando: estacoes, gerar, importar-inmet, importar-ana, "
+                   "estimar-regiao, erosividade ou erosividade-juntar.";
         const std::string fim = " is required";
         if (texto.size() > fim.size() && texto.ends_with(fim)) {
             return "A opção " + texto.substr(0, texto.size() - fim.size()) + " é obrigatória.";
@@ -86,6 +88,8 @@ int main(int argc, char** argv) {
     ventaro::RegistrarImportarInmet(app);
     ventaro::RegistrarImportarAna(app);
     ventaro::RegistrarEstimarRegiao(app);
+    ventaro::RegistrarErosividade(app);
+    ventaro::RegistrarErosividadeJuntar(app);
     for (CLI::App* comando : app.get_subcommands([](CLI::App*) { return true; })) {
         comando->group("Comandos");
         // Recreated so that it joins the other options under "Opções".
@@ -98,6 +102,9 @@ int main(int argc, char** argv) {
         return 0;
     } catch (const CLI::Success& e) {
         return app.exit(e);
+    } catch (const CLI::RuntimeError& e) {
+        // A command that ran and reports how it ended (stations skipped, interrupted).
+        return e.get_exit_code();
     } catch (const CLI::ParseError& e) {
         std::cerr << "ventaro-cli: " << MensagemDeUso(e) << "\n"
                   << "Use \"ventaro-cli --help\" para ver as opções.\n";
