@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "app/tmain_frame.h"
+#include "erosivity/ui/painel_erosividade.h"
 #include "import/ui/dialogos_importacao.h"
 #include "import/ui/paineis_importacao.h"
 #include "ui/dialogos.h"
@@ -34,7 +35,13 @@ int main(int argc, char** argv) {
         const std::filesystem::path pasta = QApplication::applicationDirPath().toStdString();
         ventaro::TMainFrame janela(pasta, dialogos);
         ventaro::RegistrarPaineisImportacao(janela, dialogos_importacao, pasta / "bd.sqlite");
+        auto* erosividade = ventaro::RegistrarPainelErosividade(
+            janela, pasta / "bd.sqlite", [&janela] { return janela.Configuracao(); });
         janela.show();
+        // "ventaro --erosividade" opens the erosivity panel, whose menu item is never shown.
+        if (QApplication::arguments().contains(QStringLiteral("--erosividade"))) {
+            ventaro::AbrirPainelErosividade(janela, *erosividade);
+        }
         return QApplication::exec();
     } catch (const std::exception& erro) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ventaro::kTituloAplicacao),
