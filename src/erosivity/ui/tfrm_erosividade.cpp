@@ -240,6 +240,10 @@ bool TfrmErosividade::CarregarArquivoEstacoes(const QString& arquivo) {
         RelatarErro(dialogos_, window(), erro);
         return false;
     }
+    if (codigos.empty()) {
+        Erro(QStringLiteral("O arquivo de estações %1 não tem nenhum código.").arg(arquivo));
+        return false;
+    }
     tbox_arq_est_->setText(arquivo);
     lista_estacoes_ = std::move(codigos);
     num_estacoes_ = static_cast<int>(lista_estacoes_.size());

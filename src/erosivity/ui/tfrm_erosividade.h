@@ -45,7 +45,7 @@ class TfrmErosividade : public QWidget {
     // (ErroVentaro) for the caller's error report.
     void Exibir();
     // Reads a station list file as "Buscar" does once a file is chosen; false (reported) when
-    // it cannot be read.
+    // it cannot be read or lists no code, and the panel keeps its choice.
     bool CarregarArquivoEstacoes(const QString& arquivo);
     bool Calculando() const { return trabalhador_ != nullptr; }
 

@@ -146,9 +146,15 @@ TEST_F(ErosividadePainelTest, StateAndListBatchesFromThePanel) {
     EXPECT_EQ(painel_->lbNEstacaoEscolhida()->text(), QStringLiteral("2"));
     EXPECT_TRUE(painel_->lbEstadoEscolhido()->text().isEmpty());
     EXPECT_EQ(painel_->CodEstadoSelecionado(), 0);
-    // Cancelling the dialog keeps the file.
+    // Cancelling the dialog, or a file without codes, keeps the file.
     QTest::mouseClick(painel_->btnBuscar(), Qt::LeftButton);
+    std::ofstream(pasta_ / "vazia.txt") << "\r\n \r\n";
+    d_.abrir.push_back(QString::fromStdString((pasta_ / "vazia.txt").string()));
+    QTest::mouseClick(painel_->btnBuscar(), Qt::LeftButton);
+    ASSERT_EQ(d_.mensagens.size(), 2u);
+    EXPECT_TRUE(d_.mensagens[1].texto.contains(QStringLiteral("não tem nenhum código")));
     EXPECT_EQ(painel_->NumEstacoes(), 2);
+    EXPECT_EQ(painel_->tboxArqEst()->text().toStdString(), (pasta_ / "lista.txt").string());
 
     d_.mensagens.clear();
     Calcular();
