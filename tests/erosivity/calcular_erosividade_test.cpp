@@ -165,8 +165,7 @@ TEST_F(LoteTeste, ThreadsAndMergedPartsGiveTheFilesOfTheSequentialBatch) {
     Rodar(Parametros(lista, 2, paralelo, 3));
     EXPECT_TRUE(teste::MesmosArquivos(sequencial, paralelo));
 
-    // Four parts of four stations: part 4 has the last one, and with five parts, part 5 is
-    // empty.
+    // Five parts of four stations: parts 1 to 4 have one station each, part 5 none.
     std::vector<fs::path> partes;
     for (int k = 1; k <= 5; ++k) {
         ParametrosLote p = Parametros(lista, 2, pasta_ / ("parte" + std::to_string(k)), 2);
