@@ -205,8 +205,10 @@ TEST_F(LoteTeste, ThreadsAndMergedPartsGiveTheFilesOfTheSequentialBatch) {
     Recusa(partes, "não tem exatamente as linhas da parte");
 }
 
-// A batch cancelled after its first station leaves that station in every file and the workbook,
-// and a record without its closing line, which no merge accepts.
+// A batch cancelled while its first station is written stops before the first station it had
+// not finished: on one thread that is the second; on two, the second may have finished already
+// and is written too. What is written is whole in every file and in the workbook, and the
+// record has no closing line, so no merge accepts it.
 TEST_F(LoteTeste, CancelKeepsTheStationsDone) {
     struct Cancelar : ProgressoLote {
         SinalCancelamento sinal;
@@ -223,14 +225,22 @@ TEST_F(LoteTeste, CancelKeepsTheStationsDone) {
         Cancelar c;
         const ResultadoLote r = Rodar(Parametros(kSaoPaulo, 2, saida, tarefas), &c, &c.sinal);
         EXPECT_TRUE(r.Cancelado);
-        EXPECT_EQ(r.Calculadas, 1);
-        EXPECT_EQ(c.vistas, std::vector<std::string>{"1/3 2345024"});
-        EXPECT_EQ(LinhasCrLf(saida / "teste2" / "Anual.txt").size(), 5u);
-        EXPECT_EQ(LinhasCrLf(saida / "teste2" / "media" / "mediaMaio.txt").size(), 4u);
+        if (tarefas == 1) {
+            EXPECT_EQ(r.Calculadas, 1);
+        }
+        ASSERT_GE(r.Calculadas, 1);
+        ASSERT_LE(r.Calculadas, 2);
+        const auto n = static_cast<std::size_t>(r.Calculadas);
+        ASSERT_EQ(c.vistas.size(), n);
+        EXPECT_EQ(c.vistas[0], "1/3 2345024");
+        EXPECT_EQ(LinhasCrLf(saida / "teste2" / "Anual.txt").size(), 3 + 2 * n);
+        EXPECT_EQ(LinhasCrLf(saida / "teste2" / "media" / "mediaMaio.txt").size(), 3 + n);
         const auto folhas = teste::LerXlsx(saida / "teste2" / "erosividade.xlsx");
         ASSERT_EQ(folhas.size(), 13u);
-        EXPECT_EQ(folhas[12].celulas.size(), 16u);
-        EXPECT_FALSE(LerRegistroLote(ArquivoRegistroLote(saida / "teste2")).Concluido);
+        EXPECT_EQ(folhas[12].celulas.size(), 8 * (1 + n));
+        const RegistroLote registro = LerRegistroLote(ArquivoRegistroLote(saida / "teste2"));
+        EXPECT_EQ(registro.Estacoes.size(), n);
+        EXPECT_FALSE(registro.Concluido);
     }
 }
 
