@@ -8,6 +8,7 @@
 
 #include "app/tmain_frame.h"
 #include "app/visualizacoes.h"
+#include "erosivity/ui/painel_erosividade.h"
 #include "import/ui/dialogos_importacao.h"
 #include "import/ui/paineis_importacao.h"
 #include "ui/dialogos.h"
@@ -36,7 +37,13 @@ int main(int argc, char** argv) {
         ventaro::TMainFrame janela(pasta, dialogos);
         ventaro::RegistrarPaineisImportacao(janela, dialogos_importacao, pasta / "bd.sqlite");
         ventaro::RegistrarVisualizacoes(janela);
+        auto* erosividade = ventaro::RegistrarPainelErosividade(
+            janela, pasta / "bd.sqlite", [&janela] { return janela.Configuracao(); });
         janela.show();
+        // "ventaro --erosividade" opens the erosivity panel, whose menu item is never shown.
+        if (QApplication::arguments().contains(QStringLiteral("--erosividade"))) {
+            ventaro::AbrirPainelErosividade(janela, *erosividade);
+        }
         return QApplication::exec();
     } catch (const std::exception& erro) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ventaro::kTituloAplicacao),

@@ -1,9 +1,10 @@
-// ventaro-cli: station listing, series generation, imports and regional storm laws from the
-// command line.
+// ventaro-cli: station listing, series generation, imports, regional storm laws and erosivity
+// batches from the command line.
 //
-// Exit codes: 0 success, 2 a command line that cannot be understood, 3 an import that wrote some
-// stations and failed others, 128 + the signal when Ctrl+C or SIGTERM stopped the work, 1 any
-// other failure, with a line on stderr saying what failed.
+// Exit codes: 0 success, 2 a command line that cannot be understood, 3 a command that did part
+// of its work (an import that wrote some stations and failed others, an erosivity batch that
+// skipped stations), 128 + the signal when Ctrl+C or SIGTERM stopped the work, 1 any other
+// failure, with a line on stderr saying what failed.
 
 #include <CLI/CLI.hpp>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "cli/comandos.h"
+#include "cli/comandos_erosividade.h"
 #include "cli/comandos_importar.h"
 #include "cli/erro_uso.h"
 #include "core/erro.h"
@@ -49,8 +51,8 @@ std::string MensagemDeUso(const CLI::ParseError& e) {
     };
     if (nome == "RequiredError") {
         if (texto.starts_with("A subcommand"))
-            return "Informe um comando: estacoes, gerar, importar-inmet, importar-ana ou "
-                   "estimar-regiao.";
+            return "Informe um comando: estacoes, gerar, importar-inmet, importar-ana, "
+                   "estimar-regiao, erosividade ou erosividade-juntar.";
         const std::string fim = " is required";
         if (texto.size() > fim.size() && texto.ends_with(fim)) {
             return "A opção " + texto.substr(0, texto.size() - fim.size()) + " é obrigatória.";
@@ -88,6 +90,8 @@ int main(int argc, char** argv) {
     ventaro::RegistrarImportarInmet(app);
     ventaro::RegistrarImportarAna(app);
     ventaro::RegistrarEstimarRegiao(app);
+    ventaro::RegistrarErosividade(app);
+    ventaro::RegistrarErosividadeJuntar(app);
     for (CLI::App* comando : app.get_subcommands([](CLI::App*) { return true; })) {
         comando->group("Comandos");
         // Recreated so that it joins the other options under "Opções".
@@ -95,14 +99,18 @@ int main(int argc, char** argv) {
     }
     app.footer(
         "Use \"ventaro-cli COMANDO --help\" para as opções de cada comando.\n"
-        "Códigos de saída: 0 sucesso; 1 falha; 2 linha de comando inválida; 3 importação parcial "
-        "(algumas estações gravadas, outras não).");
+        "Códigos de saída: 0 sucesso; 1 falha; 2 linha de comando inválida; 3 trabalho parcial "
+        "(algumas estações gravadas, outras não); 128 + o sinal quando interrompido (130 "
+        "Ctrl+C, 143 SIGTERM).");
 
     try {
         app.parse(argc, argv);
         return 0;
     } catch (const CLI::Success& e) {
         return app.exit(e);
+    } catch (const CLI::RuntimeError& e) {
+        // A command that ran and reports how it ended (stations skipped, interrupted).
+        return e.get_exit_code();
     } catch (const CLI::ParseError& e) {
         std::cerr << "ventaro-cli: " << MensagemDeUso(e) << "\n"
                   << "Use \"ventaro-cli --help\" para ver as opções.\n";

@@ -37,7 +37,8 @@ class ColetorAvisos {
 };
 
 // What every pass of one run works on: the store being filled, the station parameters, the
-// run's one random stream, the cancel flag and the progress receiver.
+// run's one random stream, the cancel flag, the progress receiver and whether the passes that
+// split their days may take a helper thread.
 struct ContextoPasso {
     TClima& clima;
     const TDados& dados;
@@ -45,6 +46,7 @@ struct ContextoPasso {
     const SinalCancelamento& cancelamento;
     Progresso* progresso = nullptr;
     MetodoInversao metodo = MetodoInversao::Tabela;
+    bool em_paralelo = true;
 
     bool Cancelado() const { return cancelamento.Cancelado(); }
     void Faixa(int64_t minimo, int64_t maximo) const {

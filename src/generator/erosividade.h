@@ -36,7 +36,8 @@ double LaminaMaxima15(const Tempestade& s);
 // least 6 mm in 15 minutes.
 EnergiaTempestade CalcularEnergia(const Tempestade& s);
 
-// Energy and erosivity of every wet day of the store (its profiles already computed).
-void CalcularErosividades(TClima& clima);
+// Energy and erosivity of every wet day of the store (its profiles already computed), on two
+// threads when `em_paralelo` is set and the machine has them.
+void CalcularErosividades(TClima& clima, bool em_paralelo = true);
 
 }  // namespace ventaro

@@ -8,7 +8,8 @@
 
 namespace ventaro {
 
-void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size_t)>& tarefa) {
+void ExecutarEmParalelo(std::size_t n, bool com_ajudante,
+                        const std::function<void(std::size_t)>& tarefa) {
     std::atomic<std::size_t> proxima{0};
     std::atomic<bool> falhou{false};
     std::exception_ptr erro;
@@ -27,7 +28,7 @@ void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size_t)>& t
         }
     };
     std::thread ajudante;
-    if (n > 1 && std::thread::hardware_concurrency() > 1) {
+    if (com_ajudante && n > 1 && std::thread::hardware_concurrency() > 1) {
         try {
             ajudante = std::thread(trabalhar);
         } catch (const std::system_error&) {

@@ -9,9 +9,13 @@ namespace ventaro {
 inline constexpr std::size_t kDiasPorBloco = 2048;
 
 // Runs tarefa(0) ... tarefa(n - 1), in any order, on the calling thread and, when the machine
-// has more than one core, on one helper thread. Meant for independent pieces of work whose
-// results do not depend on which thread does them. An exception thrown by a task is rethrown
-// here after both threads have stopped.
-void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size_t)>& tarefa);
+// has more than one core and `com_ajudante` is set, on one helper thread. Meant for independent
+// pieces of work whose results do not depend on which thread does them. An exception thrown by
+// a task is rethrown here after both threads have stopped.
+void ExecutarEmParalelo(std::size_t n, bool com_ajudante,
+                        const std::function<void(std::size_t)>& tarefa);
+inline void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size_t)>& tarefa) {
+    ExecutarEmParalelo(n, true, tarefa);
+}
 
 }  // namespace ventaro

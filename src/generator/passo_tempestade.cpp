@@ -102,7 +102,7 @@ double LeisGama::Inverter(int mes, int classe, double u) {
 }
 
 void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
-                               const SinalCancelamento& cancelamento) {
+                               const SinalCancelamento& cancelamento, bool em_paralelo) {
     if (metodo_ != MetodoInversao::Tabela) return;
     // The largest draw of each law; the grid is walked to the limit first, so that the threads
     // only read it.
@@ -119,7 +119,7 @@ void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
             if (maior[m][k] > 0.0) tarefas.emplace_back(&*leis_[m][k].tabela, maior[m][k]);
         }
     }
-    ExecutarEmParalelo(tarefas.size(), [&](std::size_t i) {
+    ExecutarEmParalelo(tarefas.size(), em_paralelo, [&](std::size_t i) {
         if (!cancelamento.Cancelado()) tarefas[i].first->EstenderAte(tarefas[i].second);
     });
 }
@@ -179,7 +179,7 @@ bool SimulacaoTempestades::SimularDuracao() {
         duracoes.push_back({m, classe, ctx_.fluxo.Uniform()});
         ++tempestades[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(classe)];
     }
-    duracao_.EstenderTabelas(duracoes, ctx_.cancelamento);
+    duracao_.EstenderTabelas(duracoes, ctx_.cancelamento, ctx_.em_paralelo);
     // The peak-intensity draws are not known yet (a storm draws again while its draw lies
     // below its mean intensity). Walking each table to where the largest of its storms' draws
     // most likely lies leaves little for the pass itself; walking too far or not far enough
@@ -194,7 +194,7 @@ bool SimulacaoTempestades::SimularDuracao() {
                 {m, classe, 1.0 - 1.0 / (10.0 * static_cast<double>(quantas + 1))});
         }
     }
-    intensidade_.EstenderTabelas(intensidades, ctx_.cancelamento);
+    intensidade_.EstenderTabelas(intensidades, ctx_.cancelamento, ctx_.em_paralelo);
 
     std::size_t i = 0;
     for (std::size_t d = 1; d <= n; ++d) {

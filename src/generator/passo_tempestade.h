@@ -45,10 +45,11 @@ class LeisGama {
         int classe = 0;
         double sorteio = 0.0;
     };
-    // Walks the tables of valid laws far enough for the given draws, on two threads when the
-    // machine has them. Invalid laws are left alone: the storm that needs one reports it.
+    // Walks the tables of valid laws far enough for the given draws, on two threads when
+    // `em_paralelo` is set and the machine has them. Invalid laws are left alone: the storm
+    // that needs one reports it.
     void EstenderTabelas(std::span<const Necessidade> necessidades,
-                         const SinalCancelamento& cancelamento);
+                         const SinalCancelamento& cancelamento, bool em_paralelo = true);
 
     // Density evaluations spent on tables so far (for tests).
     std::size_t PassosTabelas() const;

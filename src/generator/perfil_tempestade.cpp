@@ -38,10 +38,11 @@ PerfilTempestade CalcularPerfil(double P, double D, double tp, double ip) {
     return perfil;
 }
 
-void CalcularPerfis(TClima& clima) {
+void CalcularPerfis(TClima& clima, bool em_paralelo) {
     // Each storm's profile depends on that day alone: blocks of days go to both cores.
     const auto n = static_cast<std::size_t>(clima.NumDias);
-    ExecutarEmParalelo((n + kDiasPorBloco - 1) / kDiasPorBloco, [&clima, n](std::size_t bloco) {
+    const std::size_t blocos = (n + kDiasPorBloco - 1) / kDiasPorBloco;
+    ExecutarEmParalelo(blocos, em_paralelo, [&clima, n](std::size_t bloco) {
         const std::size_t fim = std::min(n, (bloco + 1) * kDiasPorBloco);
         for (std::size_t d = bloco * kDiasPorBloco + 1; d <= fim; ++d) {
             if (clima.Prec[d] == 0) continue;

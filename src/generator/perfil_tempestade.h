@@ -19,7 +19,8 @@ struct PerfilTempestade {
 // i* is 1) by bisection on [0.0001, 1e6]; both limbs meet at ip* at tp.
 PerfilTempestade CalcularPerfil(double P, double D, double tp, double ip);
 
-// The profile of every wet day of the store.
-void CalcularPerfis(TClima& clima);
+// The profile of every wet day of the store, on two threads when `em_paralelo` is set and the
+// machine has them.
+void CalcularPerfis(TClima& clima, bool em_paralelo = true);
 
 }  // namespace ventaro

@@ -57,7 +57,8 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     FluxoAleatorio fluxo;
     fluxo.Semear(kSemente);
     clima.LimparDia(0);
-    ContextoPasso ctx{clima, dados, fluxo, cancelamento, progresso, metodo_};
+    const bool em_paralelo = nucleos_ == NucleosCalculo::Dois;
+    ContextoPasso ctx{clima, dados, fluxo, cancelamento, progresso, metodo_, em_paralelo};
 
     if (progresso != nullptr) progresso->DefinirFaixa(0, clima.NumDias);
     // All climate variables depend on the wet/dry sequence: this pass always runs.
@@ -74,10 +75,10 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     if (!Cancelado()) {
         // Depths are corrected before the profiles, which must hold the storm's final depth.
         if (c.Correcao) CorrigirLamina(clima, dados);
-        if (v.SimularPrec) CalcularPerfis(clima);
+        if (v.SimularPrec) CalcularPerfis(clima, em_paralelo);
         if (modo == ModoCalculo::Erosividade && !Cancelado() && v.SimularPrec) {
             DefinirPasso("Calculando as erosividades da chuva...");
-            CalcularErosividades(clima);
+            CalcularErosividades(clima, em_paralelo);
         }
         DefinirPasso("Simulando os dados climatológicos...");
         if (v.SimularTMax || v.SimularTMin || v.SimularRad) {

@@ -14,6 +14,11 @@ namespace ventaro {
 
 enum class ModoCalculo { Normal = 0, Erosividade = 1 };
 
+// Threads one run may use. The passes that split their days between threads (storm-law tables,
+// profiles, erosivity) take one helper thread when the machine has a second core; a batch that
+// already gives every core a station of its own keeps each run on its own thread.
+enum class NucleosCalculo { Dois, Um };
+
 // What a run gives back: the series, its warnings (humidity laws replaced, months left
 // uncorrected; each text once, in the order first met) and whether it was cancelled, in which
 // case the series holds only what the passes wrote before they stopped.
@@ -36,7 +41,11 @@ class TCalcularSerieSintetica {
   public:
     TCalcularSerieSintetica() = default;
     // The plain scan of the distribution functions instead of the tables; same series, slower.
-    explicit TCalcularSerieSintetica(MetodoInversao metodo) : metodo_(metodo) {}
+    explicit TCalcularSerieSintetica(MetodoInversao metodo,
+                                     NucleosCalculo nucleos = NucleosCalculo::Dois)
+        : metodo_(metodo), nucleos_(nucleos) {}
+    // The same series from fewer threads.
+    explicit TCalcularSerieSintetica(NucleosCalculo nucleos) : nucleos_(nucleos) {}
 
     // One run. Throws ErroVentaro, before the series is complete, when a storm law needed by
     // the run is undefined or the series does not fit in memory.
@@ -46,6 +55,7 @@ class TCalcularSerieSintetica {
 
   private:
     MetodoInversao metodo_ = MetodoInversao::Tabela;
+    NucleosCalculo nucleos_ = NucleosCalculo::Dois;
 };
 
 }  // namespace ventaro

@@ -54,6 +54,7 @@ std::vector<const std::vector<double>*> Arrays(const TClima& c) {
     return ::testing::AssertionSuccess();
 }
 
+// The plain scan, and a run kept on one thread, give the series of the default run.
 TEST(Calcular, TableInversionGivesThePlainScanSeriesBitForBit) {
     for (uint32_t semente : {1u, 2u, 3u}) {
         const TDados dados = teste::DadosVariados(semente);
@@ -63,6 +64,9 @@ TEST(Calcular, TableInversionGivesThePlainScanSeriesBitForBit) {
                                  .Calcular(dados, Tudo(4), modo)
                                  .Clima;
             ASSERT_TRUE(MesmosBytes(a, b)) << "semente " << semente;
+            const TClima c =
+                TCalcularSerieSintetica(NucleosCalculo::Um).Calcular(dados, Tudo(4), modo).Clima;
+            ASSERT_TRUE(MesmosBytes(a, c)) << "semente " << semente << ", um núcleo";
         }
     }
 }
