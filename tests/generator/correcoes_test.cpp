@@ -88,6 +88,44 @@ TEST(CorrigirLamina, SingleWetDayTakesTheMean) {
     EXPECT_DOUBLE_EQ(c.Prec[40], dados.XPrec[2]);
 }
 
+// A month whose values are all equal has a mean that rounding may put an ulp away from them, and
+// a deviation that is only that residue: the correction must not read it as a spread and push the
+// whole month one target deviation to one side. Depths and climate variables alike.
+TEST(Correcoes, MonthOfEqualValuesTakesTheTargetMeanOnly) {
+    TDados dados = teste::DadosExemplo();
+    dados.XUmidSe[10] = 0.745;
+    dados.XUmidCh[10] = 0.781;
+    dados.XTMaxSe[10] = 31.7;
+    dados.XTMaxCh[10] = 28.9;
+    const int64_t ns = dados.DSecosClima[10];
+    const int64_t nc = dados.DUmidosClima[10];
+    const auto pooled = [&](const Mensal<double>& xs, const Mensal<double>& xc) {
+        return (xs[10] * static_cast<double>(ns) + xc[10] * static_cast<double>(nc)) /
+               static_cast<double>(ns + nc);
+    };
+    for (const uint32_t anos : {7u, 30u, 113u}) {
+        TClima c = TClima::ParaPeriodo(1961, anos);
+        for (int64_t d = 1; d <= c.NumDias; ++d) {
+            if (c.MesDoDia(d) != 10) continue;
+            c.Prec[d] = 7.3;  // October wet every day, with the same depth
+            c.Ti[d] = 0.4;
+            c.Umid[d] = 0.757;
+            c.TMax[d] = 30.1;
+        }
+        CorrigirLamina(c, dados);
+        std::vector<std::string> textos;
+        ColetorAvisos avisos(textos);
+        CorrigirVariavelClima(c, dados, VariavelClima::Umid, avisos);
+        CorrigirVariavelClima(c, dados, VariavelClima::TMax, avisos);
+        for (int64_t d = 1; d <= c.NumDias; ++d) {
+            if (c.MesDoDia(d) != 10) continue;
+            ASSERT_NEAR(c.Prec[d], dados.XPrec[10], 1e-10) << anos << " " << d;
+            ASSERT_NEAR(c.Umid[d], pooled(dados.XUmidSe, dados.XUmidCh), 1e-10) << anos;
+            ASSERT_NEAR(c.TMax[d], pooled(dados.XTMaxSe, dados.XTMaxCh), 1e-10) << anos;
+        }
+    }
+}
+
 TEST(CorrigirVariavelClima, MonthlyMeanAndDeviationReachThePooledTargets) {
     const TDados dados = teste::DadosExemplo();
     const TClima c = GerarTudo(dados, 30, true);

@@ -505,6 +505,17 @@ def inverter_direto_umid(f, u):
     return x
 
 
+# Below this fraction of the month's mean a deviation is what rounding leaves of equal values.
+DESVIO_RESIDUAL = 1e-9
+
+
+def fator_dispersao(alvo, desvio, media):
+    """Spread factor of a correction: none when the month's values are all equal."""
+    if desvio > DESVIO_RESIDUAL * abs(media):
+        return alvo / desvio
+    return 0.0
+
+
 def corrigir_lamina(d, s, mes, n):
     Prec = s["Prec"]
 
@@ -529,7 +540,7 @@ def corrigir_lamina(d, s, mes, n):
             t = Prec[dd] - M[mes[dd]]
             ss[mes[dd]] = ss[mes[dd]] + t * t
     S = [math.sqrt(ss[m] / float(cnt[m] - 1)) if cnt[m] >= 2 else 0.0 for m in range(13)]
-    g = [d["SPrec"][m] / S[m] if S[m] != 0 else 0.0 for m in range(13)]
+    g = [fator_dispersao(d["SPrec"][m], S[m], M[m]) for m in range(13)]
     for dd in range(1, n + 1):
         if Prec[dd] > 0:
             m = mes[dd]
@@ -583,7 +594,7 @@ def corrigir_clima(d, s, mes, n, var, limite):
         t = x[dd] - M[mes[dd]]
         ss[mes[dd]] = ss[mes[dd]] + t * t
     S = [math.sqrt(ss[m] / float(cnt[m] - 1)) if cnt[m] > 1 else 0.0 for m in range(13)]
-    g = [sigma[m] / S[m] if S[m] != 0 else 0.0 for m in range(13)]
+    g = [fator_dispersao(sigma[m], S[m], M[m]) for m in range(13)]
     for dd in range(1, n + 1):
         m = mes[dd]
         if definido[m]:
