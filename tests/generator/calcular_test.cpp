@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -177,6 +178,39 @@ TEST(Calcular, ZeroSkewnessGivesTheMeanDepthAndKeepsTheStream) {
         }
     }
     EXPECT_GT(dias_abril, 10);
+}
+
+// Sample deviation of `v` over the days of month m that pass `usar`.
+template <typename Filtro>
+double DesvioMes(const TClima& c, const std::vector<double>& v, int m, Filtro usar) {
+    double soma = 0.0, soma2 = 0.0;
+    int64_t n = 0;
+    for (int64_t d = 1; d <= c.NumDias; ++d) {
+        if (c.MesDoDia(d) != m || !usar(d)) continue;
+        const double x = v[static_cast<std::size_t>(d)];
+        soma += x;
+        soma2 += x * x;
+        ++n;
+    }
+    const double media = soma / static_cast<double>(n);
+    return std::sqrt((soma2 - static_cast<double>(n) * media * media) / static_cast<double>(n - 1));
+}
+
+// A skewness that is only a rounding residue of 0 makes the cubic of the skew transformation
+// cancel to the mean; depths and winds must keep their normal spread instead.
+TEST(Calcular, SkewnessOfARoundingResidueKeepsTheSpread) {
+    TDados dados = teste::DadosExemplo();
+    dados.SkewPrec[4] = 4.6e-17;
+    dados.SkewVVentoSe[4] = -4.6e-17;
+    dados.SkewVVentoCh[4] = 2e-12;
+    ConfiguracaoSerie c = SemCorrecao(20);
+    c.Variaveis.SimularVVento = true;
+    const TClima s = TCalcularSerieSintetica().Calcular(dados, c).Clima;
+    const auto umido = [&](int64_t d) { return s.Prec[d] > 0; };
+    const auto seco = [&](int64_t d) { return !(s.Prec[d] > 0); };
+    EXPECT_NEAR(DesvioMes(s, s.Prec, 4, umido), dados.SPrec[4], 0.15 * dados.SPrec[4]);
+    EXPECT_NEAR(DesvioMes(s, s.VVento, 4, seco), dados.SVVentoSe[4], 0.15 * dados.SVVentoSe[4]);
+    EXPECT_NEAR(DesvioMes(s, s.VVento, 4, umido), dados.SVVentoCh[4], 0.2 * dados.SVVentoCh[4]);
 }
 
 TEST(Calcular, PeakIntensityFallsBackToElevenTenthsOfTheMean) {

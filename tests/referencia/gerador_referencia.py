@@ -227,9 +227,15 @@ def gama(x):
     return g
 
 
+# Below this |G| the cubic rounds away; the transform is then its limit X + S z.
+SKEW_MINIMA = 1e-7
+
+
 def skew(z, X, S, G):
     if G == 0.0:
         return X
+    if -SKEW_MINIMA < G < SKEW_MINIMA:
+        return X + S * z
     y = 1.0 + (G / 6.0) * (z - G / 6.0)
     return X + (2.0 * S / G) * (y * y * y - 1.0)
 
