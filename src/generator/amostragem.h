@@ -7,6 +7,10 @@ namespace ventaro {
 // result is +inf.
 double Gama(double x);
 
+// ln Gamma(x) of the C library, for the normalising constants that Gama's product would take
+// beyond the range of a double. Safe on several threads at once.
+double LogGama(double x);
+
 // Below this |G| the cubic of the skew transformation loses its digits: 1 + (G/6)(z - G/6)
 // rounds towards 1 (its rounding error grows like S/G), and at about 1e-16 it is 1 itself, which
 // leaves the mean. There the transform is its limit for G -> 0, X + S z, which differs from the

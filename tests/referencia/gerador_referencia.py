@@ -13,6 +13,8 @@ program, so every expression below keeps the program's evaluation order: a * b /
 """
 
 import argparse
+import ctypes
+import ctypes.util
 import math
 import sqlite3
 import sys
@@ -43,6 +45,39 @@ def cpow(x, y):
                 return -INF
             return INF
         return NAN  # negative base, non-integer exponent
+
+
+def cexp(x):
+    try:
+        return math.exp(x)
+    except OverflowError:
+        return INF
+
+
+def clog(x):
+    if x > 0:
+        return math.log(x)
+    if x == 0:
+        return -INF
+    return NAN  # negative or NaN
+
+
+def log_potencia(x, k):
+    """ln(x^k) with pow's x^0 = 1, for densities evaluated in logarithms."""
+    if k == 0.0:
+        return 0.0
+    return k * clog(x)
+
+
+# CPython's math.lgamma is an approximation of its own; the program calls the C library's.
+_libm = ctypes.CDLL(ctypes.util.find_library("m"))
+_libm.lgamma_r.restype = ctypes.c_double
+_libm.lgamma_r.argtypes = (ctypes.c_double, ctypes.POINTER(ctypes.c_int))
+
+
+def log_gama(x):
+    sinal = ctypes.c_int(0)
+    return _libm.lgamma_r(x, ctypes.byref(sinal))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -302,22 +337,43 @@ def lei_gama(alpha, beta, h, limite, nome):
         raise ErroReferencia("lei %s inválida: alfa=%r beta=%r" % (nome, alpha, beta))
     am1 = alpha - 1.0
     K = cpow(beta, alpha) * gama(alpha)
-    if not (math.isfinite(K) and K > 0):
-        raise ErroReferencia("lei %s inválida: K=%r" % (nome, K))
+    if math.isfinite(K) and K > 0:
+        def f(x):
+            return cpow(x, am1) * math.exp(-x / beta) / K
+    else:
+        # The constant left the range of a double: the density in logarithms.
+        logK = alpha * clog(beta) + log_gama(alpha)
+        if not math.isfinite(logK):
+            raise ErroReferencia("lei %s inválida: ln K=%r" % (nome, logK))
 
-    def f(x):
-        return cpow(x, am1) * math.exp(-x / beta) / K
+        def f(x):
+            return cexp(log_potencia(x, am1) - x / beta - logK)
 
     return Lei(f, h, limite)
 
 
-def lei_beta(a, b):
-    B = gama(a) * gama(b) / gama(a + b)
+def lei_beta_valida(a, b):
+    """The beta density of (a, b), or None when the pair cannot be integrated."""
+    if not (math.isfinite(a) and math.isfinite(b) and a >= 1 and b >= 1):
+        return None
     am1 = a - 1.0
     bm1 = b - 1.0
+    B = gama(a) * gama(b) / gama(a + b)
+    if math.isfinite(B) and B > 0:
+        def f(x):
+            return cpow(x, am1) * cpow(1.0 - x, bm1) / B
+    else:
+        # Out of range: in logarithms, if the spread covers two steps of 0.001.
+        soma = a + b
+        desvio = math.sqrt(a * b / (soma * soma * (soma + 1.0)))
+        if not (desvio >= 2.0 * 0.001):
+            return None
+        logB = log_gama(a) + log_gama(b) - log_gama(a + b)
+        if not math.isfinite(logB):
+            return None
 
-    def f(x):
-        return cpow(x, am1) * cpow(1.0 - x, bm1) / B
+        def f(x):
+            return cexp(log_potencia(x, am1) + log_potencia(1.0 - x, bm1) - logB)
 
     # Humidity has no limit of its own: the loop also stops once x reaches 1.
     return Lei(f, 0.001, lambda x: x >= 1.0)
@@ -464,20 +520,15 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
                         b = (mu - e2) * (1.0 - mu) / den
                 pares[suf] = (a, b)
 
-            def valido(par):
-                a, b = par
-                if not (math.isfinite(a) and math.isfinite(b) and a >= 1 and b >= 1):
-                    return False
-                Bv = gama(a) * gama(b) / gama(a + b)
-                return math.isfinite(Bv) and Bv > 0
-
             ns = d["DSecosClima"][m]
             nc = d["DUmidosClima"][m]
             for suf, outro in (("Se", "Ch"), ("Ch", "Se")):
-                if valido(pares[suf]):
-                    leis_u[(m, suf)] = lei_beta(*pares[suf])
-                elif valido(pares[outro]):
-                    leis_u[(m, suf)] = lei_beta(*pares[outro])
+                proprio = lei_beta_valida(*pares[suf])
+                alheio = lei_beta_valida(*pares[outro])
+                if proprio is not None:
+                    leis_u[(m, suf)] = proprio
+                elif alheio is not None:
+                    leis_u[(m, suf)] = alheio
                 elif ns + nc != 0:
                     leis_u[(m, suf)] = (d["XUmidSe"][m] * float(ns) + d["XUmidCh"][m] * float(nc)) \
                         / float(ns + nc)
