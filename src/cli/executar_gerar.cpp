@@ -64,6 +64,8 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
     if (opcoes.variaveis) texto.Variaveis = LerVariaveis(*opcoes.variaveis);
     const char separador =
         opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
+    // The series file cannot date a year after 9999: say so before anything is opened or run.
+    VerificarPeriodoArquivoSerie(*LerCampoInteiro(texto.APartir), *LerCampoInteiro(texto.NumAnos));
 
     BancoDados banco(opcoes.banco.empty() ? BancoPadrao() : std::filesystem::path(opcoes.banco));
     TDados dados;

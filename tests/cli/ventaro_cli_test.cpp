@@ -250,6 +250,17 @@ TEST_F(VentaroCliTest, ClimateVariableWithoutClimatologicalStationFails) {
                  "climática.");
 }
 
+TEST_F(VentaroCliTest, SeriesEndingAfter9999IsRefusedBeforeTheRun) {
+    Resultado r = Rodar(Gerar({"--anos", "10000", "--a-partir", "1", "--estatisticas", "e.csv"}));
+    EXPECT_FALHA(r, "terminaria no ano 10000", "quatro algarismos");
+    // Refused before the stations are even looked for.
+    r = Rodar(Gerar({"--a-partir", "9995", "--db", "nao_existe.sqlite"}));
+    EXPECT_FALHA(r, "10 anos a partir do ano 9995 terminaria no ano 10004");
+    r = Rodar(Gerar({"--anos", "1", "--a-partir", "9999"}));
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    EXPECT_TRUE(Linhas(Ler(Em("serie.txt"))).back().starts_with("31/12/9999  "));
+}
+
 TEST_F(VentaroCliTest, MissingDatabaseFails) {
     const Resultado r = Rodar(Gerar({"--db", "nao_existe.sqlite"}));
     EXPECT_FALHA(r, "nao_existe.sqlite");
