@@ -211,6 +211,15 @@ void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima var
         for (std::size_t d = 1; d <= n; ++d) {
             if (x[d] < 0.1) x[d] = 0.1;
         }
+    } else if (variavel == VariavelClima::Umid) {
+        // The spread rescale may carry a humid day beyond saturation (or a dry one below 0).
+        for (std::size_t d = 1; d <= n; ++d) {
+            if (x[d] < 0) {
+                x[d] = 0.0;
+            } else if (x[d] > 1) {
+                x[d] = 1.0;
+            }
+        }
     }
 }
 

@@ -18,7 +18,7 @@ enum class VariavelClima { TMax, TMin, Rad, VVento, Umid };
 // Rescales one climate variable, all days of a month together, so that its monthly mean and
 // sample deviation equal the station's pooled dry-day and wet-day values: a factor on the mean,
 // then a spread around it (none for a month whose values are all equal, as for depths).
-// Radiation is kept at or above 0 and wind at or above 0.1 m/s. A month
+// Radiation is kept at or above 0, wind at or above 0.1 m/s and humidity within [0, 1]. A month
 // whose climatological record has fewer than two days has no pooled deviation: it is left
 // uncorrected and reported in `avisos`.
 void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima variavel,

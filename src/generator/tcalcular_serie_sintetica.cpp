@@ -88,6 +88,12 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
                 CorrigirVariavelClima(clima, dados, VariavelClima::TMin, avisos);
                 CorrigirVariavelClima(clima, dados, VariavelClima::Rad, avisos);
             }
+            const int64_t invertidos = LimitarTMinPelaTMax(clima);
+            if (invertidos > 0) {
+                avisos.Adicionar("Temperatura mínima acima da máxima em " +
+                                 std::to_string(invertidos) +
+                                 " dia(s) da série: nesses dias a mínima foi igualada à máxima.");
+            }
         }
     }
 

@@ -15,7 +15,8 @@ namespace ventaro {
 enum class ModoCalculo { Normal = 0, Erosividade = 1 };
 
 // What a run gives back: the series, its warnings (humidity laws replaced, months left
-// uncorrected; each text once, in the order first met) and whether it was cancelled, in which
+// uncorrected, minimum temperatures lowered to the maximum; each text once, in the order first
+// met) and whether it was cancelled, in which
 // case the series holds only what the passes wrote before they stopped.
 struct ResultadoCalculo {
     TClima Clima;

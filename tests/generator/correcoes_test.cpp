@@ -183,6 +183,49 @@ TEST(CorrigirVariavelClima, MonthWithoutPooledTargetsStaysUncorrectedWithAWarnin
     EXPECT_EQ(sobre_fevereiro, 1);
 }
 
+// Physical bounds: a humid month whose corrected spread reaches past saturation stays within
+// [0, 1], and a minimum temperature drawn above the maximum is lowered to it (the maximum stays),
+// with or without corrections, and the run counts those days in one warning.
+TEST(Calcular, HumidityStaysAFractionAndTheMinimumBelowTheMaximum) {
+    TDados dados = teste::DadosExemplo();
+    // A record of March almost all wet and near saturation: the mean factor lifts the generated
+    // wet days (fewer than the record's) beyond 1.
+    dados.XUmidCh[3] = 0.97;
+    dados.SUmidCh[3] = 0.02;
+    dados.XUmidSe[3] = 0.60;
+    dados.SUmidSe[3] = 0.10;
+    dados.DSecosClima[3] = 10;
+    dados.DUmidosClima[3] = 300;
+    dados.XTMinSe[6] = dados.XTMaxSe[6] - 1.5;
+    dados.STMinSe[6] = 4.0;
+    for (const bool correcao : {true, false}) {
+        std::vector<std::string> avisos;
+        const TClima c = GerarTudo(dados, 20, correcao, &avisos);
+        int64_t saturados = 0;
+        int64_t igualados = 0;
+        for (int64_t d = 1; d <= c.NumDias; ++d) {
+            ASSERT_GE(c.Umid[d], 0.0) << d;
+            if (correcao) {
+                ASSERT_LE(c.Umid[d], 1.0) << d;
+            }
+            if (c.Umid[d] == 1.0) ++saturados;
+            ASSERT_LE(c.TMin[d], c.TMax[d]) << d;
+            if (c.TMin[d] == c.TMax[d]) ++igualados;
+        }
+        if (correcao) {
+            EXPECT_GT(saturados, 10);
+        }
+        ASSERT_GT(igualados, 20) << correcao;
+        const std::string esperado = "Temperatura mínima acima da máxima em " +
+                                     std::to_string(igualados) + " dia(s) da série";
+        int encontrados = 0;
+        for (const auto& a : avisos) {
+            if (a.starts_with(esperado)) ++encontrados;
+        }
+        EXPECT_EQ(encontrados, 1) << esperado;
+    }
+}
+
 TEST(CorrigirVariavelClima, EqualGroupsWithoutSpreadGiveTheMeanEverywhere) {
     TDados dados = teste::DadosExemplo();
     dados.XTMaxSe[5] = dados.XTMaxCh[5] = 25.3;

@@ -487,6 +487,10 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
             corrigir_clima(d, s, mes, n, "TMax", None)
             corrigir_clima(d, s, mes, n, "TMin", None)
             corrigir_clima(d, s, mes, n, "Rad", lambda v: 0.0 if v < 0 else v)
+        # A minimum above the maximum is lowered to it.
+        for dd in range(1, n + 1):
+            if s["TMin"][dd] > s["TMax"][dd]:
+                s["TMin"][dd] = s["TMax"][dd]
 
     if flags["vvento"]:
         for dd in range(1, n + 1):
@@ -546,7 +550,7 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
             else:
                 s["Umid"][dd] = L.inverter(u)
         if correcao:
-            corrigir_clima(d, s, mes, n, "Umid", None)
+            corrigir_clima(d, s, mes, n, "Umid", lambda v: 0.0 if v < 0 else (1.0 if v > 1 else v))
     return datas, s
 
 
