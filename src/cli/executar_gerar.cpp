@@ -13,6 +13,7 @@
 #include "cli/separador_decimal.h"
 #include "core/erro.h"
 #include "core/estatisticas_serie.h"
+#include "core/totais_prec.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "output/arquivo_serie.h"
 #include "output/arquivo_temporario.h"
@@ -61,6 +62,7 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
     ExigirInteiro("--anos", texto.NumAnos);
     ExigirInteiro("--a-partir", texto.APartir);
     texto.Correcao = !opcoes.sem_correcao;
+    texto.VariabilidadeAnual = opcoes.variabilidade_anual;
     if (opcoes.variaveis) texto.Variaveis = LerVariaveis(*opcoes.variaveis);
     const char separador =
         opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
@@ -97,7 +99,12 @@ void ExecutarGerar(const OpcoesGerar& opcoes) {
     if (opcoes.estatisticas) {
         TDados gerado;
         CalcularEstatisticasSerie(gerado, clima, config.NumAnos, config.APartir);
-        estatisticas.emplace(*opcoes.estatisticas, TextoEstatisticas(dados, gerado));
+        // With the year-to-year variability the file also compares the totals' variability.
+        if (config.VariabilidadeAnual) {
+            CalcularTotaisSerie(gerado, clima, config.NumAnos, config.APartir);
+        }
+        estatisticas.emplace(*opcoes.estatisticas,
+                             TextoEstatisticas(dados, gerado, config.VariabilidadeAnual));
     }
     GravarSerie(opcoes.saida, dados, clima, config.NumAnos, separador);
     if (estatisticas) {

@@ -40,7 +40,8 @@ class TCalcularSerieSintetica {
     explicit TCalcularSerieSintetica(MetodoInversao metodo) : metodo_(metodo) {}
 
     // One run. Throws ErroVentaro, before the series is complete, when a storm law needed by
-    // the run is undefined or the series does not fit in memory.
+    // the run is undefined or the series does not fit in memory, and before anything when the
+    // year-to-year variability is asked of a station without the record's totals.
     ResultadoCalculo Calcular(const TDados& dados, const ConfiguracaoSerie& config,
                               ModoCalculo modo = ModoCalculo::Normal,
                               AcompanhamentoCalculo acompanhamento = {}) const;

@@ -22,6 +22,13 @@ std::string CodigoComZeros(int32_t codigo, int digitos) {
     return buf;
 }
 
+std::string MensagemSemTotaisPrec(const TDados& dados) {
+    return "A estação pluviométrica " + CodigoComZeros(dados.CodEstacao, 8) +
+           " não tem os totais mensais e anuais do registro que a variabilidade interanual usa "
+           "(foi importada antes de eles serem guardados). Importe-a de novo ou desmarque "
+           "\"Variabilidade interanual\".";
+}
+
 std::string Coordenada(double graus, std::string_view tipo) {
     if (graus == 0) return {};
     return FormatarCoordenada(TextoCoordenada(graus), tipo);
@@ -35,6 +42,7 @@ TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     t.APartir = std::to_string(config.APartir);
     t.Correcao = config.Correcao;
     t.Variaveis = config.Variaveis;
+    t.VariabilidadeAnual = config.VariabilidadeAnual;
     return t;
 }
 
@@ -49,6 +57,14 @@ RotulosEstacoes CarregarRotulosEstacoes(const TDados& dados) {
     r.LatitudeClima = Coordenada(dados.LatitudeClima, "Latitude");
     r.LongitudeClima = Coordenada(dados.LongitudeClima, "Longitude");
     return r;
+}
+
+std::string TextoVariabilidadeAnual(const TDados& dados) {
+    if (dados.Nome().empty()) return {};
+    const std::string codigo = CodigoComZeros(dados.CodEstacao, 8);
+    if (dados.TemTotaisPrec) return "Disponível para a estação " + codigo + ".";
+    return "Indisponível para a estação " + codigo +
+           ", importada antes de os totais do registro serem guardados.";
 }
 
 std::optional<uint32_t> LerCampoInteiro(std::string_view texto) {
@@ -83,11 +99,17 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
         v.Mensagem = kMensagemFaltaEstacaoClima;
         return v;
     }
+    if (texto.VariabilidadeAnual && !dados.Nome().empty() && !dados.TemTotaisPrec) {
+        v.Resultado = ResultadoValidacao::SemTotaisPrec;
+        v.Mensagem = MensagemSemTotaisPrec(dados);
+        return v;
+    }
     ConfiguracaoSerie& c = v.Configuracao;
     c.NumAnos = *num_anos;
     c.APartir = *a_partir;
     c.Correcao = texto.Correcao;
     c.Variaveis = texto.Variaveis;
+    c.VariabilidadeAnual = texto.VariabilidadeAnual;
     return v;
 }
 

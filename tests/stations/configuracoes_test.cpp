@@ -118,6 +118,33 @@ TEST(ValidarConfiguracoes, ChecksFieldsThenRainfallStationThenClimatologicalStat
     EXPECT_EQ(v.Configuracao.NumAnos, 10u);
 }
 
+// The year-to-year variability needs the record's totals, checked after the stations; the
+// panel's note says per station whether it has them.
+TEST(ValidarConfiguracoes, VariabilityNeedsTheRecordsTotalsAndIsCarriedThrough) {
+    TextoConfiguracoes t;
+    t.NumAnos = t.APartir = "1";
+    t.Variaveis.SimularPrec = true;
+    t.VariabilidadeAnual = true;
+    TDados d = DadosComEstacoes(true, true);
+    d.CodEstacao = 2045012;
+    EXPECT_EQ(TextoVariabilidadeAnual(TDados{}), "");
+    EXPECT_EQ(TextoVariabilidadeAnual(d),
+              "Indisponível para a estação 02045012, importada antes de os totais do registro "
+              "serem guardados.");
+    Validacao v = ValidarConfiguracoes(t, d);
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::SemTotaisPrec);
+    EXPECT_NE(v.Mensagem.find("02045012"), std::string::npos) << v.Mensagem;
+    EXPECT_NE(v.Mensagem.find("\"Variabilidade interanual\""), std::string::npos) << v.Mensagem;
+
+    d.TemTotaisPrec = true;
+    EXPECT_EQ(TextoVariabilidadeAnual(d), "Disponível para a estação 02045012.");
+    v = ValidarConfiguracoes(t, d);
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::Valida);
+    EXPECT_TRUE(v.Configuracao.VariabilidadeAnual);
+    EXPECT_TRUE(CarregarConfiguracoes(v.Configuracao).VariabilidadeAnual);
+    EXPECT_FALSE(ConfiguracaoSerie::Padroes().VariabilidadeAnual);
+}
+
 TEST(CarregarRotulosEstacoes, CodesZeroPaddedAndZeroMeansEmpty) {
     TDados d;
     EXPECT_EQ(CarregarRotulosEstacoes(d), RotulosEstacoes{});
