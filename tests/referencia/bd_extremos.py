@@ -45,6 +45,13 @@ def criar(origem, destino):
         xp, sp, sk, pcc, pcs = prec[m]
         c.execute("insert into DadosPrec values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                   (PREC, m, xp, sp, sk, pcc, pcs, 100, 200))
+    # The record's totals, for the year-to-year variability: every month far more variable
+    # than the chain makes it, months that never rain in the record among them.
+    c.execute("delete from TotaisPrec where CodEstacao = ?", (PREC,))
+    for m in range(1, 13):
+        x_total = 0.0 if m == 5 else 40.0 + 10.0 * m
+        c.execute("insert into TotaisPrec values (?, ?, ?, ?, ?)",
+                  (PREC, m, x_total, 0.0 if m == 5 else 0.9 * x_total, 900.0))
 
     # Region 99: month-dependent storm laws (shape 1 and above, by depth class).
     for m in range(1, 13):

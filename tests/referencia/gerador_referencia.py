@@ -143,8 +143,10 @@ def nova_estacao():
         "MatrizA": [[[0.0] * 3 for _ in range(3)] for _ in range(13)],
         "MatrizB": [[[0.0] * 3 for _ in range(3)] for _ in range(13)],
     }
-    for campo in ("XPrec", "SPrec", "SkewPrec", "PCC", "PCS"):
+    for campo in ("XPrec", "SPrec", "SkewPrec", "PCC", "PCS", "XTotal", "STotal",
+                  "CovTotalAnual"):
         d[campo] = z()
+    d["TemTotaisPrec"] = False
     for campo in CAMPOS_CLIMA:
         d[campo] = z()
     for campo in ("AlfaDur", "BetaDur", "AlfaIi", "BetaIi", "BetaTi"):
@@ -177,6 +179,22 @@ def carregar_prec(con, codigo, d):
     d["CodEstacao"] = _int(est["codestacao"])
     d["Latitude"] = _real(est["latitude"])
     d["Longitude"] = _real(est["longitude"])
+    # The record's monthly totals, when the database and the station have them.
+    d["TemTotaisPrec"] = False
+    tabela = con.execute("select count(*) from sqlite_master where type = 'table' and "
+                         "lower(name) = 'totaisprec'").fetchone()[0]
+    if tabela and con.execute("select count(*) from TotaisPrec where CodEstacao = ?",
+                              (codigo,)).fetchone()[0]:
+        for mes in range(1, 13):
+            cur = con.execute("select * from TotaisPrec where CodEstacao = ? and Mes = ?",
+                              (codigo, mes))
+            rows = cur.fetchall()
+            if len(rows) != 1:
+                raise ErroReferencia("TotaisPrec: mês %d com %d linhas" % (mes, len(rows)))
+            r = _linha_por_nome(cur, rows[0])
+            for campo in ("XTotal", "STotal", "CovTotalAnual"):
+                d[campo][mes] = _real(r[campo.lower()])
+        d["TemTotaisPrec"] = True
     regiao = _int(est["regiao"])
     for tipo, campo in enumerate(("AlfaDur", "BetaDur", "AlfaIi", "BetaIi", "BetaTi"), start=1):
         for mes in range(1, 13):
@@ -385,7 +403,7 @@ def lei_beta_valida(a, b):
 PRECIP = ("Prec", "Dur", "Ti", "Ii")
 
 
-def gerar(d, anos, a_partir, correcao, flags, direto=False):
+def gerar(d, anos, a_partir, correcao, flags, direto=False, variabilidade=False):
     datas = calendario(a_partir, anos)
     n = len(datas) - 1
     mes = [0] + [dm[1] for dm in datas[1:]]
@@ -551,7 +569,164 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
                 s["Umid"][dd] = L.inverter(u)
         if correcao:
             corrigir_clima(d, s, mes, n, "Umid", lambda v: 0.0 if v < 0 else (1.0 if v > 1 else v))
+
+    if variabilidade:
+        if not d["TemTotaisPrec"]:
+            raise ErroReferencia("estação sem os totais do registro")
+        variabilidade_anual(d, s, mes, n, rnd)
     return datas, s
+
+
+# ---------------------------------------------------------------------------------------------
+# Year-to-year variability: after every other pass, a lognormal factor per year and month on the
+# wet-day depths (and peak intensities), drawn from the run's stream.
+
+PERSISTENCIA_MAXIMA = 1.0 - 1e-6
+
+
+def x_total_anual(d):
+    x = 0.0
+    for m in range(1, 13):
+        x = x + d["XTotal"][m]
+    return x
+
+
+def s_total_anual(d):
+    v = 0.0
+    for m in range(1, 13):
+        v = v + d["CovTotalAnual"][m]
+    return math.sqrt(v) if v > 0 else 0.0
+
+
+def variancia_anual(phi, variancia, mu, w):
+    v = 0.0
+    for i in range(12):
+        v = v + variancia[i]
+    for i in range(12):
+        for j in range(12):
+            if j != i:
+                v = v + mu[i] * mu[j] * (cexp(phi * w[i] * w[j]) - 1.0)
+    return v
+
+
+def variabilidade_anual(d, s, mes, n, rnd):
+    Prec, Ii = s["Prec"], s["Ii"]
+    if n == 0:
+        return
+    ano = [0] * (n + 1)
+    for dd in range(2, n + 1):
+        ano[dd] = ano[dd - 1] + (1 if mes[dd] == 1 and mes[dd - 1] == 12 else 0)
+    num_anos = ano[n] + 1
+    total = [[0.0] * 12 for _ in range(num_anos)]
+    dias = [0.0] * 12
+    umidos = [0.0] * 12
+    apos_umido = [0.0] * 12
+    apos_seco = [0.0] * 12
+    soma = [0.0] * 12
+    for dd in range(1, n + 1):
+        m = mes[dd] - 1
+        p = Prec[dd]
+        dias[m] = dias[m] + 1.0
+        if p > 0:
+            total[ano[dd]][m] = total[ano[dd]][m] + p
+            umidos[m] = umidos[m] + 1.0
+            if Prec[dd - 1] > 0:
+                apos_umido[m] = apos_umido[m] + 1.0
+            else:
+                apos_seco[m] = apos_seco[m] + 1.0
+            soma[m] = soma[m] + p
+    media = [soma[m] / umidos[m] if umidos[m] > 0 else 0.0 for m in range(12)]
+    ss = [0.0] * 12
+    for dd in range(1, n + 1):
+        m = mes[dd] - 1
+        if Prec[dd] > 0:
+            t = Prec[dd] - media[m]
+            ss[m] = ss[m] + t * t
+
+    # Each month: mean total, the chain's variance of it (Katz 1977), the factor's log-spread.
+    anos = float(num_anos)
+    mu = [0.0] * 12
+    variancia = [0.0] * 12
+    w = [0.0] * 12
+    for m in range(12):
+        soma_totais = 0.0
+        for y in range(num_anos):
+            soma_totais = soma_totais + total[y][m]
+        mu[m] = soma_totais / anos
+        s2 = 0.0
+        if umidos[m] > 0:
+            secos = dias[m] - umidos[m]
+            pcc = apos_umido[m] / umidos[m]
+            pcs = apos_seco[m] / secos if secos > 0 else 0.0
+            pers = pcc - pcs
+            if pers > PERSISTENCIA_MAXIMA:
+                pers = PERSISTENCIA_MAXIMA
+            dias_mes = dias[m] / anos
+            pi = umidos[m] / dias[m]
+            q = pi * (1.0 - pi)
+            var_lamina = ss[m] / (umidos[m] - 1.0) if umidos[m] > 1 else 0.0
+            var_umidos = 0.0
+            if q != 0.0:
+                um_menos = 1.0 - pers
+                var_umidos = dias_mes * q * (1.0 + pers) / um_menos \
+                    - 2.0 * q * pers * (1.0 - cpow(pers, float(math.floor(dias_mes + 0.5)))) \
+                    / (um_menos * um_menos)
+            s2 = dias_mes * pi * var_lamina + media[m] * media[m] * var_umidos
+        cv = d["STotal"][m + 1] / d["XTotal"][m + 1] if d["XTotal"][m + 1] > 0 else 0.0
+        alvo = cv * mu[m]
+        alvo2 = alvo * alvo
+        v = (alvo2 - s2) / (s2 + mu[m] * mu[m]) if mu[m] > 0 and alvo2 > s2 else 0.0
+        w[m] = math.sqrt(math.log(1.0 + v))
+        variancia[m] = alvo2 if v > 0 else s2
+
+    # The share of the deviate common to a year, for the record's annual coefficient of variation.
+    x_anual = x_total_anual(d)
+    cv_anual = s_total_anual(d) / x_anual if x_anual > 0 else 0.0
+    mu_anual = 0.0
+    for m in range(12):
+        mu_anual = mu_anual + mu[m]
+    alvo_anual = cv_anual * mu_anual
+    alvo_anual2 = alvo_anual * alvo_anual
+    phi = 0.0
+    if variancia_anual(1.0, variancia, mu, w) <= alvo_anual2:
+        phi = 1.0
+    elif variancia_anual(0.0, variancia, mu, w) < alvo_anual2:
+        lo, hi = 0.0, 1.0
+        for _ in range(60):
+            meio = (lo + hi) / 2.0
+            if variancia_anual(meio, variancia, mu, w) < alvo_anual2:
+                lo = meio
+            else:
+                hi = meio
+        phi = (lo + hi) / 2.0
+
+    comum = math.sqrt(phi)
+    proprio = math.sqrt(1.0 - phi)
+    fator = [[0.0] * 12 for _ in range(num_anos)]
+    for y in range(num_anos):
+        z = rnd.normal()
+        for m in range(12):
+            e = rnd.normal()
+            xi = comum * z + proprio * e
+            fator[y][m] = cexp(w[m] * xi - w[m] * w[m] / 2.0)
+    for m in range(12):
+        antes = 0.0
+        depois = 0.0
+        for y in range(num_anos):
+            antes = antes + total[y][m]
+            depois = depois + fator[y][m] * total[y][m]
+        c = antes / depois if depois > 0 else 1.0
+        for y in range(num_anos):
+            fator[y][m] = c * fator[y][m]
+    for dd in range(1, n + 1):
+        p = Prec[dd]
+        if not (p > 0):
+            continue
+        q = p * fator[ano[dd]][mes[dd] - 1]
+        if q < 0.2:
+            q = 0.2
+        Ii[dd] = Ii[dd] * (q / p)
+        Prec[dd] = q
 
 
 def inverter_direto_umid(f, u):
@@ -674,6 +849,49 @@ CAMPOS_ESTATISTICA = (
     "STMinCh", "XRadSe", "XRadCh", "SRadSe", "SRadCh", "XVVentoSe", "XVVentoCh", "SVVentoSe",
     "SVVentoCh", "XUmidSe", "XUmidCh", "SUmidSe", "SUmidCh",
 )
+
+
+def estatisticas_totais(s, mes, n):
+    """Interannual statistics of the generated totals: field name -> 13 values (XTotal, STotal,
+    CovTotalAnual by month) or a single value (XTotalAnual, STotalAnual, CVTotalAnual)."""
+    Prec = s["Prec"]
+    anos = []
+    for dd in range(1, n + 1):
+        if dd == 1 or (mes[dd] == 1 and mes[dd - 1] == 12):
+            anos.append([0.0] * 12)
+        if Prec[dd] > 0:
+            anos[-1][mes[dd] - 1] = anos[-1][mes[dd] - 1] + Prec[dd]
+    k = float(len(anos))
+    anuais = []
+    soma_anual = 0.0
+    for t in anos:
+        a = 0.0
+        for v in t:
+            a = a + v
+        anuais.append(a)
+        soma_anual = soma_anual + a
+    media_anual = soma_anual / k if anos else 0.0
+    d = {"XTotal": [0.0] * 13, "STotal": [0.0] * 13, "CovTotalAnual": [0.0] * 13}
+    for m in range(12):
+        soma = 0.0
+        for t in anos:
+            soma = soma + t[m]
+        media = soma / k if anos else 0.0
+        ss = 0.0
+        sc = 0.0
+        for y, t in enumerate(anos):
+            desvio = t[m] - media
+            ss = ss + desvio * desvio
+            sc = sc + desvio * (anuais[y] - media_anual)
+        d["XTotal"][m + 1] = media
+        d["STotal"][m + 1] = math.sqrt(ss / (k - 1.0)) if len(anos) > 1 else 0.0
+        d["CovTotalAnual"][m + 1] = sc / (k - 1.0) if len(anos) > 1 else 0.0
+    x = x_total_anual(d)
+    sd = s_total_anual(d)
+    d["XTotalAnual"] = x
+    d["STotalAnual"] = sd
+    d["CVTotalAnual"] = sd / x if x != 0 else 0.0
+    return d
 
 
 def estatisticas(s, mes, n):
@@ -809,6 +1027,7 @@ def executar(argv=None):
     ap.add_argument("--anos", type=int, default=10)
     ap.add_argument("--a-partir", type=int, default=1)
     ap.add_argument("--sem-correcao", action="store_true")
+    ap.add_argument("--variabilidade-anual", action="store_true")
     ap.add_argument("--variaveis", default="prec")
     ap.add_argument("--separador-decimal", default=".")
     ap.add_argument("--direto", action="store_true",
@@ -827,7 +1046,8 @@ def executar(argv=None):
             carregar_clima(con, a.climatologica, d)
     finally:
         con.close()
-    datas, s = gerar(d, a.anos, a.a_partir, not a.sem_correcao, flags, direto=a.direto)
+    datas, s = gerar(d, a.anos, a.a_partir, not a.sem_correcao, flags, direto=a.direto,
+                     variabilidade=a.variabilidade_anual)
     with open(a.saida, "wb") as f:
         f.write(texto_serie(d, a.anos, datas, s, a.separador_decimal))
     return s, [0] + [dm[1] for dm in datas[1:]], len(datas) - 1
