@@ -161,6 +161,24 @@ TEST(VariabilidadeAnual, CancelDuringThePassStopsTheRunBeforeTheProfiles) {
     for (const double b : r.Clima.ParamB) ASSERT_EQ(b, 0.0);
 }
 
+// Totals whose months hardly vary while the year's total varies a lot cannot be reached by
+// factors on the months: the run says how far it got.
+TEST(VariabilidadeAnual, AnnualVariabilityOutOfReachIsReported) {
+    TDados dados = teste::DadosExemplo();
+    dados.TemTotaisPrec = true;
+    for (int mes = 1; mes <= 12; ++mes) {
+        dados.XTotal[mes] = 100.0;
+        dados.STotal[mes] = 1.0;
+        dados.CovTotalAnual[mes] = 40000.0;
+    }
+    const ResultadoCalculo r = TCalcularSerieSintetica().Calcular(dados, Config(20, true));
+    int avisos = 0;
+    for (const std::string& a : r.Avisos) {
+        if (a.starts_with("Variabilidade interanual: o desvio padrão dos totais anuais")) ++avisos;
+    }
+    EXPECT_EQ(avisos, 1);
+}
+
 TEST(VariabilidadeAnual, StationWithoutTheRecordsTotalsIsRefusedBeforeTheRun) {
     TDados dados = teste::DadosExemplo();
     dados.CodEstacao = 2045012;
