@@ -14,6 +14,8 @@ constexpr const char* kMensagemFaltaEstacaoPrec =
     "É necessário selecionar uma estação pluviométrica para gerar a série de precipitação.";
 constexpr const char* kMensagemFaltaEstacaoClima =
     "É necessário selecionar uma estação climatológica para gerar uma série climática.";
+constexpr const char* kMensagemVariabilidadeSemEstacao =
+    "É necessário selecionar uma estação pluviométrica para usar a variabilidade interanual.";
 
 std::string CodigoComZeros(int32_t codigo, int digitos) {
     if (codigo == 0) return {};
@@ -99,9 +101,10 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
         v.Mensagem = kMensagemFaltaEstacaoClima;
         return v;
     }
-    if (texto.VariabilidadeAnual && !dados.Nome().empty() && !dados.TemTotaisPrec) {
+    if (texto.VariabilidadeAnual && !dados.TemTotaisPrec) {
         v.Resultado = ResultadoValidacao::SemTotaisPrec;
-        v.Mensagem = MensagemSemTotaisPrec(dados);
+        v.Mensagem =
+            dados.Nome().empty() ? kMensagemVariabilidadeSemEstacao : MensagemSemTotaisPrec(dados);
         return v;
     }
     ConfiguracaoSerie& c = v.Configuracao;

@@ -25,7 +25,7 @@ enum class ResultadoValidacao {
     CampoInvalido,      // empty, non-digits or beyond 32 bits: offer to restore the defaults
     FaltaEstacaoPrec,   // precipitation checked without a rainfall station
     FaltaEstacaoClima,  // a climate variable checked without a climatological station
-    SemTotaisPrec,      // year-to-year variability for a rainfall station without the totals
+    SemTotaisPrec,      // year-to-year variability without a rainfall station that has the totals
 };
 
 struct Validacao {

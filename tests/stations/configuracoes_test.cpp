@@ -131,7 +131,16 @@ TEST(ValidarConfiguracoes, VariabilityNeedsTheRecordsTotalsAndIsCarriedThrough) 
     EXPECT_EQ(TextoVariabilidadeAnual(d),
               "Indisponível para a estação 02045012, importada antes de os totais do registro "
               "serem guardados.");
-    Validacao v = ValidarConfiguracoes(t, d);
+    // Climate only, without a rainfall station: the option has nothing to take its totals from.
+    TextoConfiguracoes so_clima = t;
+    so_clima.Variaveis = {false, true, true, true, false, false};
+    Validacao v = ValidarConfiguracoes(so_clima, DadosComEstacoes(false, true));
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::SemTotaisPrec);
+    EXPECT_EQ(v.Mensagem,
+              "É necessário selecionar uma estação pluviométrica para usar a variabilidade "
+              "interanual.");
+
+    v = ValidarConfiguracoes(t, d);
     EXPECT_EQ(v.Resultado, ResultadoValidacao::SemTotaisPrec);
     EXPECT_NE(v.Mensagem.find("02045012"), std::string::npos) << v.Mensagem;
     EXPECT_NE(v.Mensagem.find("\"Variabilidade interanual\""), std::string::npos) << v.Mensagem;
