@@ -32,6 +32,21 @@ create table DadosPrec (
 );
 create index DadosPrecEstacaoMes on DadosPrec (CodEstacao, Mes);
 
+-- Year-to-year variability of a rainfall station's record, twelve rows per station beside its
+-- DadosPrec rows: for each month the mean (XTotal) and sample standard deviation (STotal) of the
+-- month's totals over the record's years, and the sample covariance of those totals with the
+-- annual totals (CovTotalAnual; the twelve add up to the variance of the annual totals).
+-- Stations imported before this table existed have no rows. The program creates the table in
+-- older databases the first time it writes a rainfall station.
+create table TotaisPrec (
+    CodEstacao integer not null,
+    Mes integer not null,
+    XTotal real,
+    STotal real,
+    CovTotalAnual real
+);
+create index TotaisPrecEstacaoMes on TotaisPrec (CodEstacao, Mes);
+
 create table EstacaoClima (
     CodEstacao integer not null primary key,
     Nome text,

@@ -386,6 +386,16 @@ void TMainFrame::mmiCalcularClick() {
     DefinirStatus(QStringLiteral("Calcular"));
 
     const ConfiguracaoSerie config = config_;
+    // The run ends in the series file, whose dates hold four-digit years: a series that would
+    // end after 9999 is refused before it is run.
+    try {
+        VerificarPeriodoArquivoSerie(config.APartir, config.NumAnos);
+    } catch (const ErroVentaro& erro) {
+        dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
+                           QString::fromUtf8(erro.what()));
+        DefinirStatus(Ocioso());
+        return;
+    }
     pan_calculando_->DefinirFaixa(0, DiasNoPeriodo(config.APartir, config.NumAnos));
     pan_calculando_->DefinirPosicao(0);
     pan_calculando_->DefinirNumTotalDeAnos(config.NumAnos);

@@ -26,6 +26,9 @@ void RegistrarGerar(CLI::App& app) {
     cmd->add_option("--a-partir", opcoes->a_partir, "Primeiro ano simulado (padrão: 1)")
         ->type_name("ANO");
     cmd->add_flag("--sem-correcao", opcoes->sem_correcao, "Não faz as correções na série gerada");
+    cmd->add_flag("--variabilidade-anual", opcoes->variabilidade_anual,
+                  "Dá aos totais mensais e anuais de chuva a variabilidade interanual do registro "
+                  "da estação pluviométrica");
 
     std::string nomes;
     for (const char* nome : kNomesVariaveis) nomes += std::string(nomes.empty() ? "" : ",") + nome;

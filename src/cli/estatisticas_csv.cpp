@@ -1,6 +1,10 @@
 #include "cli/estatisticas_csv.h"
 
+#include <string>
+#include <utility>
 #include <variant>
+
+#include "core/totais_prec.h"
 
 #include "output/formato_numero.h"
 
@@ -61,9 +65,39 @@ void AcrescentarValor(std::string& linha, const TDados& dados, const CampoMensal
         campo);
 }
 
+void AcrescentarLinha(std::string& texto, const char* campo, const std::string& mes,
+                      double observado, double gerado) {
+    texto += campo;
+    texto += ',';
+    texto += mes;
+    texto += ',';
+    AcrescentarFormatoGeral(texto, observado, '.');
+    texto += ',';
+    AcrescentarFormatoGeral(texto, gerado, '.');
+    texto += '\n';
+}
+
+double Cv(double desvio, double media) {
+    return media != 0 ? desvio / media : 0.0;
+}
+
+void AcrescentarInteranuais(std::string& texto, const TDados& observado, const TDados& gerado) {
+    for (const auto& [nome, campo] :
+         {std::pair{"XTotal", &TDados::XTotal}, std::pair{"STotal", &TDados::STotal}}) {
+        for (int mes = 1; mes <= 12; ++mes) {
+            AcrescentarLinha(texto, nome, std::to_string(mes), (observado.*campo)[mes],
+                             (gerado.*campo)[mes]);
+        }
+    }
+    AcrescentarLinha(texto, "XTotalAnual", "", XTotalAnual(observado), XTotalAnual(gerado));
+    AcrescentarLinha(texto, "STotalAnual", "", STotalAnual(observado), STotalAnual(gerado));
+    AcrescentarLinha(texto, "CVTotalAnual", "", Cv(STotalAnual(observado), XTotalAnual(observado)),
+                     Cv(STotalAnual(gerado), XTotalAnual(gerado)));
+}
+
 }  // namespace
 
-std::string TextoEstatisticas(const TDados& observado, const TDados& gerado) {
+std::string TextoEstatisticas(const TDados& observado, const TDados& gerado, bool interanual) {
     std::string texto = "campo,mes,observado,gerado\n";
     for (const Campo& c : kCampos) {
         for (int mes = 1; mes <= 12; ++mes) {
@@ -77,6 +111,7 @@ std::string TextoEstatisticas(const TDados& observado, const TDados& gerado) {
             texto += '\n';
         }
     }
+    if (interanual) AcrescentarInteranuais(texto, observado, gerado);
     return texto;
 }
 

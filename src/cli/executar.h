@@ -30,6 +30,7 @@ struct OpcoesGerar {
     std::optional<std::string> anos;
     std::optional<std::string> a_partir;
     bool sem_correcao = false;
+    bool variabilidade_anual = false;
     std::optional<std::vector<std::string>> variaveis;
     std::optional<std::string> separador;
     std::string saida;

@@ -14,6 +14,7 @@
 #include "cli/separador_decimal.h"
 #include "core/erro.h"
 #include "core/estatisticas_serie.h"
+#include "core/totais_prec.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "output/arquivo_serie.h"
 #include "output/arquivo_temporario.h"
@@ -84,6 +85,7 @@ EntradaGeracao PrepararGeracao(const OpcoesGerar& opcoes) {
     ExigirInteiro("--anos", texto.NumAnos);
     ExigirInteiro("--a-partir", texto.APartir);
     texto.Correcao = !opcoes.sem_correcao;
+    texto.VariabilidadeAnual = opcoes.variabilidade_anual;
     if (opcoes.variaveis) texto.Variaveis = LerVariaveis(*opcoes.variaveis);
 
     BancoDados banco(ArquivoBanco(opcoes));
@@ -106,6 +108,14 @@ void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interru
     };
     const char separador =
         opcoes.separador ? opcoes.separador->at(0) : SeparadorDecimalDoAmbiente();
+    {
+        // The series file cannot date a year after 9999: said before anything is opened or run
+        // (years that are not numbers are PrepararGeracao's to refuse).
+        const ConfiguracaoSerie padrao = ConfiguracaoSerie::Padroes();
+        const auto a_partir = opcoes.a_partir ? LerCampoInteiro(*opcoes.a_partir) : padrao.APartir;
+        const auto anos = opcoes.anos ? LerCampoInteiro(*opcoes.anos) : padrao.NumAnos;
+        if (a_partir && anos) VerificarPeriodoArquivoSerie(*a_partir, *anos);
+    }
     const EntradaGeracao entrada = PrepararGeracao(opcoes);
     const TDados& dados = entrada.Dados;
     const ConfiguracaoSerie& config = entrada.Configuracao;
@@ -132,7 +142,12 @@ void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interru
     if (opcoes.estatisticas) {
         TDados gerado;
         CalcularEstatisticasSerie(gerado, clima, config.NumAnos, config.APartir);
-        estatisticas.emplace(*opcoes.estatisticas, TextoEstatisticas(dados, gerado));
+        // With the year-to-year variability the file also compares the totals' variability.
+        if (config.VariabilidadeAnual) {
+            CalcularTotaisSerie(gerado, clima, config.NumAnos, config.APartir);
+        }
+        estatisticas.emplace(*opcoes.estatisticas,
+                             TextoEstatisticas(dados, gerado, config.VariabilidadeAnual));
     }
     ArquivoTemporario serie(opcoes.saida, TextoSerie(dados, clima, config.NumAnos, separador));
     Verificar();

@@ -27,6 +27,9 @@ struct ConfiguracaoSerie {
     uint32_t APartir = 1;
     bool Correcao = true;
     VariaveisSimuladas Variaveis;
+    // Rescale each month's wet-day depths so that the monthly and annual totals vary from year
+    // to year as much as in the rainfall station's record. Off: the series of the model alone.
+    bool VariabilidadeAnual = false;
 
     // 10 years from year 1, with corrections, storms simulated and no climate variable.
     static ConfiguracaoSerie Padroes() {

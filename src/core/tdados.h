@@ -43,6 +43,13 @@ struct TDados {
     Mensal<int32_t> DSecos;
     Mensal<double> XPrec, SPrec, SkewPrec, PCC, PCS;
 
+    // Year-to-year variability of the record's rainfall (table TotaisPrec): for each month the
+    // mean and sample deviation of its totals over the years, and the sample covariance of its
+    // totals with the annual totals; the twelve covariances add up to the variance of the annual
+    // totals. A station imported before these were kept has none (TemTotaisPrec false).
+    bool TemTotaisPrec = false;
+    Mensal<double> XTotal, STotal, CovTotalAnual;
+
     // Regional storm laws, [month][depth class].
     TabelaRegional AlfaDur, BetaDur, AlfaIi, BetaIi, BetaTi;
 

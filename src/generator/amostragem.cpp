@@ -1,5 +1,6 @@
 #include "generator/amostragem.h"
 
+#include <math.h>
 #include <cassert>
 #include <cmath>
 
@@ -33,6 +34,12 @@ double Gama(double x) {
         fator = fator + 1.0;
     }
     return g;
+}
+
+double LogGama(double x) {
+    // lgamma_r, not lgamma, which writes the sign into a global.
+    int sinal = 0;
+    return ::lgamma_r(x, &sinal);
 }
 
 }  // namespace ventaro

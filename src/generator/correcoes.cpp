@@ -11,6 +11,17 @@ namespace ventaro {
 
 namespace {
 
+// A monthly deviation below this fraction of the month's mean is the rounding residue of values
+// that are all equal, not a spread: dividing by it would push every value of the month one
+// target deviation to one side. Such a month gets only its mean corrected.
+constexpr double kDesvioResidual = 1e-9;
+
+// Factor of the spread rescale: the target deviation over the one measured, or 0 (every value
+// becomes the mean) when the measured deviation is nil or only a rounding residue.
+double FatorDispersao(double alvo, double desvio, double media) {
+    return desvio > kDesvioResidual * std::fabs(media) ? alvo / desvio : 0.0;
+}
+
 // Per-month sums over the days of the series, in day order.
 struct Mensais {
     std::array<int64_t, 13> cnt{};
@@ -110,7 +121,7 @@ void CorrigirLamina(TClima& clima, const TDados& dados) {
         const auto i = static_cast<std::size_t>(m);
         const double s =
             depois.cnt[i] >= 2 ? std::sqrt(ss[i] / static_cast<double>(depois.cnt[i] - 1)) : 0.0;
-        g[i] = s != 0 ? dados.SPrec[m] / s : 0.0;
+        g[i] = FatorDispersao(dados.SPrec[m], s, depois.media[i]);
     }
     for (std::size_t d = 1; d <= n; ++d) {
         if (prec[d] > 0) {
@@ -185,7 +196,7 @@ void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima var
     for (std::size_t m = 1; m <= 12; ++m) {
         const double s =
             meio.cnt[m] > 1 ? std::sqrt(ss[m] / static_cast<double>(meio.cnt[m] - 1)) : 0.0;
-        g[m] = s != 0 ? sigma[m] / s : 0.0;
+        g[m] = FatorDispersao(sigma[m], s, meio.media[m]);
     }
     for (std::size_t d = 1; d <= n; ++d) {
         const std::size_t m = Mes(clima, d);
@@ -199,6 +210,15 @@ void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima var
     } else if (variavel == VariavelClima::VVento) {
         for (std::size_t d = 1; d <= n; ++d) {
             if (x[d] < 0.1) x[d] = 0.1;
+        }
+    } else if (variavel == VariavelClima::Umid) {
+        // The spread rescale may carry a humid day beyond saturation (or a dry one below 0).
+        for (std::size_t d = 1; d <= n; ++d) {
+            if (x[d] < 0) {
+                x[d] = 0.0;
+            } else if (x[d] > 1) {
+                x[d] = 1.0;
+            }
         }
     }
 }

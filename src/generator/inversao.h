@@ -22,21 +22,41 @@ namespace ventaro {
 // give the same series bit for bit; the direct scan is kept as the reference.
 enum class MetodoInversao { Tabela, Direta };
 
+// The logarithm of x^k, with pow's convention that x^0 = 1 for every x, 0 and negatives
+// included; otherwise k ln x (-inf at 0 for k > 0, NaN for a negative x).
+inline double LogPotencia(double x, double k) {
+    return k == 0.0 ? 0.0 : k * std::log(x);
+}
+
 // Gamma density with shape alpha and scale beta, normalised by K = beta^alpha * Gama(alpha),
-// formed once per law.
+// formed once per law. When that product leaves the range of a double (shapes beyond about 171)
+// the density is evaluated in logarithms instead, exp((alpha - 1) ln x - x / beta - ln K), with
+// ln K = alpha ln beta + ln Gamma(alpha); every other law keeps the direct arithmetic.
 struct DensidadeGama {
     double am1 = 0.0;  // alpha - 1
     double beta = 1.0;
     double K = 1.0;
-    double operator()(double x) const { return std::pow(x, am1) * std::exp(-x / beta) / K; }
+    bool em_log = false;
+    double logK = 0.0;
+    double operator()(double x) const {
+        if (em_log) return std::exp(LogPotencia(x, am1) - x / beta - logK);
+        return std::pow(x, am1) * std::exp(-x / beta) / K;
+    }
 };
 
-// Beta density with shapes a and b, normalised by B = Gama(a) * Gama(b) / Gama(a + b).
+// Beta density with shapes a and b, normalised by B = Gama(a) * Gama(b) / Gama(a + b); in
+// logarithms, with ln B = ln Gamma(a) + ln Gamma(b) - ln Gamma(a + b), when that quotient leaves
+// the range of a double.
 struct DensidadeBeta {
     double am1 = 0.0;  // a - 1
     double bm1 = 0.0;  // b - 1
     double B = 1.0;
-    double operator()(double x) const { return std::pow(x, am1) * std::pow(1.0 - x, bm1) / B; }
+    bool em_log = false;
+    double logB = 0.0;
+    double operator()(double x) const {
+        if (em_log) return std::exp(LogPotencia(x, am1) + LogPotencia(1.0 - x, bm1) - logB);
+        return std::pow(x, am1) * std::pow(1.0 - x, bm1) / B;
+    }
 };
 
 // Where a walk stops whatever its area: storm duration at 24 h, peak intensity beyond

@@ -55,4 +55,16 @@ bool SimularTemperaturaRadiacao(ContextoPasso& ctx) {
     return true;
 }
 
+int64_t LimitarTMinPelaTMax(TClima& clima) {
+    int64_t dias = 0;
+    const auto n = static_cast<std::size_t>(clima.NumDias);
+    for (std::size_t d = 1; d <= n; ++d) {
+        if (clima.TMin[d] > clima.TMax[d]) {
+            clima.TMin[d] = clima.TMax[d];
+            ++dias;
+        }
+    }
+    return dias;
+}
+
 }  // namespace ventaro

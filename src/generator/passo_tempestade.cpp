@@ -54,12 +54,17 @@ DensidadeGama PrepararDensidadeGama(LeiTempestade lei, int mes, int classe, doub
     f.am1 = alfa - 1.0;
     f.beta = beta;
     f.K = std::pow(beta, alfa) * Gama(alfa);
-    if (!(std::isfinite(f.K) && f.K > 0.0)) {
+    if (std::isfinite(f.K) && f.K > 0.0) return f;
+    // A large shape (or an extreme scale) takes the product beyond the range of a double while
+    // the law itself is sound: its density goes to logarithms.
+    f.logK = alfa * std::log(beta) + LogGama(alfa);
+    if (!std::isfinite(f.logK)) {
         throw ErroVentaro(onde + "com " + nomes.alfa + " = " + TextoNumero(alfa) + " e " +
                           nomes.beta + " = " + TextoNumero(beta) + " a constante de normalização " +
                           nomes.beta + "^" + nomes.alfa + "·Γ(" + nomes.alfa +
-                          ") = " + TextoNumero(f.K) + " não é finita e positiva.");
+                          ") não tem valor finito nem em escala logarítmica.");
     }
+    f.em_log = true;
     return f;
 }
 

@@ -23,18 +23,48 @@ ParBeta MomentosBeta(double mu, double s, int32_t c) {
     return p;
 }
 
-std::optional<DensidadeBeta> DensidadeBetaValida(ParBeta par) {
+LeiBeta PrepararLeiBeta(ParBeta par) {
+    LeiBeta lei;
     // The checks on a and b come first: Gama is only defined from 1 on.
-    if (!(std::isfinite(par.a) && std::isfinite(par.b) && par.a >= 1.0 && par.b >= 1.0)) {
-        return std::nullopt;
+    if (par.a == 0.0 && par.b == 0.0) {
+        lei.motivo = "o registro climatológico não tem dias nesse estado";
+        return lei;
     }
-    const double B = Gama(par.a) * Gama(par.b) / Gama(par.a + par.b);
-    if (!(std::isfinite(B) && B > 0.0)) return std::nullopt;
+    if (std::isnan(par.a) || std::isnan(par.b)) {
+        lei.motivo = "desvio padrão 0, com o qual os momentos não definem a lei";
+        return lei;
+    }
+    if (!(std::isfinite(par.a) && std::isfinite(par.b))) {
+        lei.motivo = "parâmetros infinitos";
+        return lei;
+    }
+    if (!(par.a >= 1.0 && par.b >= 1.0)) {
+        lei.motivo = "parâmetro menor que 1, com o qual a densidade é infinita numa das pontas";
+        return lei;
+    }
     DensidadeBeta f;
     f.am1 = par.a - 1.0;
     f.bm1 = par.b - 1.0;
-    f.B = B;
-    return f;
+    f.B = Gama(par.a) * Gama(par.b) / Gama(par.a + par.b);
+    if (!(std::isfinite(f.B) && f.B > 0.0)) {
+        // Shapes beyond about 171 take the gamma functions out of range while the law is sound:
+        // its density goes to logarithms, if the walk's step can follow it.
+        const double soma = par.a + par.b;
+        const double desvio = std::sqrt(par.a * par.b / (soma * soma * (soma + 1.0)));
+        if (!(desvio >= 2.0 * kPassoUmidade)) {
+            lei.motivo = "desvio padrão de " + TextoNumero(desvio) +
+                         ", estreito demais para o passo de integração de 0,001";
+            return lei;
+        }
+        f.logB = LogGama(par.a) + LogGama(par.b) - LogGama(par.a + par.b);
+        if (!std::isfinite(f.logB)) {
+            lei.motivo = "constante de normalização sem valor finito";
+            return lei;
+        }
+        f.em_log = true;
+    }
+    lei.densidade = f;
+    return lei;
 }
 
 namespace {
@@ -55,7 +85,7 @@ struct LeiUmidade {
 };
 
 struct LeisUmidadeMes {
-    std::array<std::optional<DensidadeBeta>, 2> densidades;
+    std::array<LeiBeta, 2> leis_beta;
     std::array<ParBeta, 2> pares;
     std::array<LeiUmidade, 2> leis;
 };
@@ -66,18 +96,18 @@ LeisUmidadeMes MontarLeis(const TDados& dados, int m) {
     const int32_t nc = dados.DUmidosClima[m];
     r.pares[kSeco] = MomentosBeta(dados.XUmidSe[m], dados.SUmidSe[m], ns);
     r.pares[kUmido] = MomentosBeta(dados.XUmidCh[m], dados.SUmidCh[m], nc);
-    for (std::size_t e = 0; e < 2; ++e) r.densidades[e] = DensidadeBetaValida(r.pares[e]);
+    for (std::size_t e = 0; e < 2; ++e) r.leis_beta[e] = PrepararLeiBeta(r.pares[e]);
     for (std::size_t e = 0; e < 2; ++e) {
         LeiUmidade& lei = r.leis[e];
         const std::size_t outro = 1 - e;
         const std::string onde = "Umidade relativa no mês " + std::to_string(m) + ", " +
                                  NomeEstado(e) + ": a lei beta (α = " + TextoNumero(r.pares[e].a) +
-                                 ", β = " + TextoNumero(r.pares[e].b) +
-                                 ") não é válida (parâmetros indefinidos ou menores que 1)";
-        if (r.densidades[e]) {
+                                 ", β = " + TextoNumero(r.pares[e].b) + ") não é válida (" +
+                                 r.leis_beta[e].motivo + ")";
+        if (r.leis_beta[e].densidade) {
             lei.beta = true;
             lei.fonte = e;
-        } else if (r.densidades[outro]) {
+        } else if (r.leis_beta[outro].densidade) {
             lei.beta = true;
             lei.fonte = outro;
             lei.aviso = onde + "; usada a lei dos " + NomeEstado(outro) + " do mesmo mês.";
@@ -124,7 +154,7 @@ bool SimularUmidade(ContextoPasso& ctx, ColetorAvisos& avisos) {
             clima.Umid[d] = lei.constante;
             continue;
         }
-        const DensidadeBeta& f = *mes.densidades[lei.fonte];
+        const DensidadeBeta& f = *mes.leis_beta[lei.fonte].densidade;
         if (ctx.metodo == MetodoInversao::Direta) {
             clima.Umid[d] = InverterDireto(f, kPassoUmidade, LimiteInversao::Umidade, u);
         } else {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "generator/contexto_passo.h"
 #include "generator/inversao.h"
@@ -17,10 +18,21 @@ struct ParBeta {
 };
 ParBeta MomentosBeta(double mu, double s, int32_t c);
 
-// The density of a pair that can be integrated from 0 to 1: both shapes finite and at least 1
-// and a finite, positive normalising constant (very small deviations give shapes so large that
-// their gamma functions overflow).
-std::optional<DensidadeBeta> DensidadeBetaValida(ParBeta par);
+// The density of a pair that can be integrated from 0 to 1 with the step 0.001, or why there is
+// none: the record has no days in the state, the deviation is 0 (the moments give NaN), a
+// shape is below 1 (the density is infinite at an end), or, for shapes so large that the
+// gamma functions leave the range of a double (the density then goes to logarithms), a spread
+// narrower than two steps, which the walk cannot resolve.
+struct LeiBeta {
+    std::optional<DensidadeBeta> densidade;
+    std::string motivo;  // why there is no density; empty when there is one
+};
+LeiBeta PrepararLeiBeta(ParBeta par);
+
+// The density of PrepararLeiBeta, when there is one.
+inline std::optional<DensidadeBeta> DensidadeBetaValida(ParBeta par) {
+    return PrepararLeiBeta(par).densidade;
+}
 
 // Relative humidity (fraction) of every day, from the beta law of the day's month and wet/dry
 // state, inverted with step 0.001. A state whose pair is not valid uses the other state's pair

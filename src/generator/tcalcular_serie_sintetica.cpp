@@ -14,6 +14,7 @@
 #include "generator/passo_umidade.h"
 #include "generator/passo_vento.h"
 #include "generator/perfil_tempestade.h"
+#include "generator/variabilidade_anual.h"
 
 namespace ventaro {
 
@@ -51,6 +52,9 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     const auto Cancelado = [&cancelamento] { return cancelamento.Cancelado(); };
     const VariaveisSimuladas& v = c.Variaveis;
 
+    // A station without the record's totals cannot give the variability: said before any work.
+    if (c.VariabilidadeAnual) VerificarTotaisPrec(dados);
+
     DefinirPasso("Simulando a lâmina total e o tempo de pico da precipitação...");
     resultado.Clima = CriarSerie(c);
     TClima& clima = resultado.Clima;
@@ -72,14 +76,20 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
         tempestades.SimularIntensidadePico();
     }
 
-    if (!Cancelado()) {
-        // Depths are corrected before the profiles, which must hold the storm's final depth.
-        if (c.Correcao) CorrigirLamina(clima, dados);
+    // The storm profiles (and the erosivity that follows them) must hold each storm's final
+    // depth: they come after the depth correction, or, with the year-to-year variability, after
+    // its factors, which are drawn after every other pass.
+    const auto PerfisEErosividade = [&] {
         if (v.SimularPrec) CalcularPerfis(clima, em_paralelo);
         if (modo == ModoCalculo::Erosividade && !Cancelado() && v.SimularPrec) {
             DefinirPasso("Calculando as erosividades da chuva...");
             CalcularErosividades(clima, em_paralelo);
         }
+    };
+
+    if (!Cancelado()) {
+        if (c.Correcao) CorrigirLamina(clima, dados);
+        if (!c.VariabilidadeAnual) PerfisEErosividade();
         DefinirPasso("Simulando os dados climatológicos...");
         if (v.SimularTMax || v.SimularTMin || v.SimularRad) {
             // One process gives all three variables, whichever of them was asked for.
@@ -88,6 +98,12 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
                 CorrigirVariavelClima(clima, dados, VariavelClima::TMax, avisos);
                 CorrigirVariavelClima(clima, dados, VariavelClima::TMin, avisos);
                 CorrigirVariavelClima(clima, dados, VariavelClima::Rad, avisos);
+            }
+            const int64_t invertidos = LimitarTMinPelaTMax(clima);
+            if (invertidos > 0) {
+                avisos.Adicionar("Temperatura mínima acima da máxima em " +
+                                 std::to_string(invertidos) +
+                                 " dia(s) da série: nesses dias a mínima foi igualada à máxima.");
             }
         }
     }
@@ -100,6 +116,11 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     if (v.SimularUmid && !Cancelado()) {
         SimularUmidade(ctx, avisos);
         if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, avisos);
+    }
+
+    if (c.VariabilidadeAnual && !Cancelado()) {
+        DefinirPasso("Aplicando a variabilidade interanual da precipitação...");
+        if (AplicarVariabilidadeAnual(ctx, avisos)) PerfisEErosividade();
     }
     resultado.Cancelado = Cancelado();
     return resultado;

@@ -20,7 +20,8 @@ enum class ModoCalculo { Normal = 0, Erosividade = 1 };
 enum class NucleosCalculo { Dois, Um };
 
 // What a run gives back: the series, its warnings (humidity laws replaced, months left
-// uncorrected; each text once, in the order first met) and whether it was cancelled, in which
+// uncorrected, minimum temperatures lowered to the maximum; each text once, in the order first
+// met) and whether it was cancelled, in which
 // case the series holds only what the passes wrote before they stopped.
 struct ResultadoCalculo {
     TClima Clima;
@@ -48,7 +49,8 @@ class TCalcularSerieSintetica {
     explicit TCalcularSerieSintetica(NucleosCalculo nucleos) : nucleos_(nucleos) {}
 
     // One run. Throws ErroVentaro, before the series is complete, when a storm law needed by
-    // the run is undefined or the series does not fit in memory.
+    // the run is undefined or the series does not fit in memory, and before anything when the
+    // year-to-year variability is asked of a station without the record's totals.
     ResultadoCalculo Calcular(const TDados& dados, const ConfiguracaoSerie& config,
                               ModoCalculo modo = ModoCalculo::Normal,
                               AcompanhamentoCalculo acompanhamento = {}) const;

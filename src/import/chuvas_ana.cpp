@@ -10,6 +10,7 @@
 #include "core/calendario.h"
 #include "core/erro.h"
 #include "core/estatisticas_serie.h"
+#include "core/totais_prec.h"
 #include "import/formato_arquivo.h"
 #include "import/texto.h"
 
@@ -224,6 +225,8 @@ ParametrosPrec EstimarPrec(std::vector<MesChuva> meses) {
     if (serie.NumAnos > 0) {
         CalcularEstatisticasPrec(p.Dados, serie.TotaisAnuais, serie.AnoInicial, serie.AnoFinal,
                                  serie.Diarios);
+        CalcularTotaisPrec(p.Dados, serie.TotaisAnuais, serie.AnoInicial, serie.AnoFinal,
+                           serie.Diarios);
     }
     return p;
 }

@@ -70,7 +70,8 @@ struct SerieDiariaPrec {
 SerieDiariaPrec MontarSerieDiaria(const std::vector<MesChuva>& aceitos);
 
 // The rainfall parameters of a station from its monthly rows (any order, any levels): the
-// rainfall block's DUmidos, DSecos, XPrec, SPrec, SkewPrec, PCC, PCS and the number of years.
+// rainfall block's DUmidos, DSecos, XPrec, SPrec, SkewPrec, PCC, PCS, the monthly totals' XTotal,
+// STotal and CovTotalAnual over the same years, and the number of years.
 struct ParametrosPrec {
     TDados Dados;
     int NumAnos = 0;

@@ -66,19 +66,15 @@ char* DoisDigitos(char* p, int n) {
     return p;
 }
 
-// "dd/mm/yyyy": the year has at least four digits.
+// "dd/mm/yyyy", for years 0 to 9999.
 char* EscreverData(char* p, const Data& data) {
     p = DoisDigitos(p, data.dia);
     *p++ = '/';
     p = DoisDigitos(p, data.mes);
     *p++ = '/';
-    if (data.ano >= 0 && data.ano <= 9999) {
-        const auto ano = static_cast<int>(data.ano);
-        p = DoisDigitos(p, ano / 100);
-        return DoisDigitos(p, ano % 100);
-    }
-    const int n = std::snprintf(p, 24, "%04lld", static_cast<long long>(data.ano));
-    return p + n;
+    const auto ano = static_cast<int>(data.ano);
+    p = DoisDigitos(p, ano / 100);
+    return DoisDigitos(p, ano % 100);
 }
 
 char* Espacos(char* p, int n) {
@@ -94,12 +90,36 @@ void ProximoDia(Data& data) {
     ++data.ano;
 }
 
+std::string MensagemPeriodo(int64_t a_partir, int64_t num_anos) {
+    return "Uma série de " + std::to_string(num_anos) + " anos a partir do ano " +
+           std::to_string(a_partir) + " terminaria no ano " +
+           std::to_string(a_partir + num_anos - 1) +
+           ", mas o arquivo da série grava as datas com o ano em quatro algarismos, até " +
+           std::to_string(kUltimoAnoArquivoSerie) + ". Diminua o número de anos ou o ano inicial.";
+}
+
 }  // namespace
+
+void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos) {
+    // 64 bits: the sum of two 32-bit settings does not wrap.
+    const int64_t ultimo = static_cast<int64_t>(a_partir) + static_cast<int64_t>(num_anos) - 1;
+    if (num_anos > 0 && ultimo > kUltimoAnoArquivoSerie) {
+        throw ErroVentaro(MensagemPeriodo(a_partir, num_anos));
+    }
+}
 
 std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos,
                        char separador) {
-    std::string texto = Cabecalho(dados, num_anos, separador);
     const auto num_dias = static_cast<std::size_t>(clima.NumDias > 0 ? clima.NumDias : 0);
+    // A wider year would shift every column of its lines.
+    if (num_dias > 0) {
+        const int64_t primeiro = clima.DataInicial.ano;
+        const int64_t ultimo = DataDoDia(primeiro, clima.NumDias).ano;
+        if (primeiro < 0 || ultimo > kUltimoAnoArquivoSerie) {
+            throw ErroVentaro(MensagemPeriodo(primeiro, ultimo - primeiro + 1));
+        }
+    }
+    std::string texto = Cabecalho(dados, num_anos, separador);
     texto.reserve(texto.size() + num_dias * kLinhaTipica + kMaxLinha);
 
     Data data = clima.DataInicial;

@@ -9,9 +9,17 @@
 
 namespace ventaro {
 
+// The series file writes the year of every date with four digits, so a series must end by 9999.
+inline constexpr int64_t kUltimoAnoArquivoSerie = 9999;
+
+// Fails with an ErroVentaro the user can act on when a series of `num_anos` years from
+// `a_partir` would end after kUltimoAnoArquivoSerie; front ends call it before the run.
+void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos);
+
 // The series text file: 11 header lines (stations, coordinates, length, column headings) and
 // one fixed-column line per day, CR LF line ends, Windows-1252 text. `separador` is the decimal
-// separator of every number, header included.
+// separator of every number, header included. A series that ends after 9999 is refused as by
+// VerificarPeriodoArquivoSerie.
 std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador);
 
 // Writes TextoSerie to `arquivo`. A file that cannot be created or written fails with an

@@ -16,6 +16,12 @@ constexpr std::array kColunasDadosPrec = {
     C::Inteira("DSecos", &T::DSecos),
 };
 
+constexpr std::array kColunasTotaisPrec = {
+    C::Real("XTotal", &T::XTotal),
+    C::Real("STotal", &T::STotal),
+    C::Real("CovTotalAnual", &T::CovTotalAnual),
+};
+
 constexpr std::array kColunasDadosClima = {
     C::Real("XTMaxSe", &T::XTMaxSe),
     C::Real("XTMaxCh", &T::XTMaxCh),
@@ -90,6 +96,10 @@ std::span<const ColunaMensal> ColunasDadosPrec() {
 
 std::span<const ColunaMensal> ColunasDadosClima() {
     return kColunasDadosClima;
+}
+
+std::span<const ColunaMensal> ColunasTotaisPrec() {
+    return kColunasTotaisPrec;
 }
 
 std::string InsercaoMensal(const char* tabela, std::span<const ColunaMensal> colunas) {

@@ -51,10 +51,11 @@ class ColunaMensal {
     std::size_t linha_, coluna_;
 };
 
-// The monthly columns of DadosPrec and of DadosClima (the station code and the month aside), in
-// the order the tables declare them.
+// The monthly columns of DadosPrec, of DadosClima and of TotaisPrec (the station code and the
+// month aside), in the order the tables declare them.
 std::span<const ColunaMensal> ColunasDadosPrec();
 std::span<const ColunaMensal> ColunasDadosClima();
+std::span<const ColunaMensal> ColunasTotaisPrec();
 
 // "insert into <tabela> (CodEstacao, Mes, <colunas>) values (:CodEstacao, :Mes, :<colunas>)".
 std::string InsercaoMensal(const char* tabela, std::span<const ColunaMensal> colunas);

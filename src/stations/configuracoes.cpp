@@ -14,12 +14,21 @@ constexpr const char* kMensagemFaltaEstacaoPrec =
     "É necessário selecionar uma estação pluviométrica para gerar a série de precipitação.";
 constexpr const char* kMensagemFaltaEstacaoClima =
     "É necessário selecionar uma estação climatológica para gerar uma série climática.";
+constexpr const char* kMensagemVariabilidadeSemEstacao =
+    "É necessário selecionar uma estação pluviométrica para usar a variabilidade interanual.";
 
 std::string CodigoComZeros(int32_t codigo, int digitos) {
     if (codigo == 0) return {};
     char buf[32];
     std::snprintf(buf, sizeof buf, "%0*d", digitos, static_cast<int>(codigo));
     return buf;
+}
+
+std::string MensagemSemTotaisPrec(const TDados& dados) {
+    return "A estação pluviométrica " + CodigoComZeros(dados.CodEstacao, 8) +
+           " não tem os totais mensais e anuais do registro que a variabilidade interanual usa "
+           "(foi importada antes de eles serem guardados). Importe-a de novo ou desmarque "
+           "\"Variabilidade interanual\".";
 }
 
 std::string Coordenada(double graus, std::string_view tipo) {
@@ -35,6 +44,7 @@ TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     t.APartir = std::to_string(config.APartir);
     t.Correcao = config.Correcao;
     t.Variaveis = config.Variaveis;
+    t.VariabilidadeAnual = config.VariabilidadeAnual;
     return t;
 }
 
@@ -49,6 +59,14 @@ RotulosEstacoes CarregarRotulosEstacoes(const TDados& dados) {
     r.LatitudeClima = Coordenada(dados.LatitudeClima, "Latitude");
     r.LongitudeClima = Coordenada(dados.LongitudeClima, "Longitude");
     return r;
+}
+
+std::string TextoVariabilidadeAnual(const TDados& dados) {
+    if (dados.Nome().empty()) return {};
+    const std::string codigo = CodigoComZeros(dados.CodEstacao, 8);
+    if (dados.TemTotaisPrec) return "Disponível para a estação " + codigo + ".";
+    return "Indisponível para a estação " + codigo +
+           ", importada antes de os totais do registro serem guardados.";
 }
 
 std::optional<uint32_t> LerCampoInteiro(std::string_view texto) {
@@ -83,11 +101,18 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
         v.Mensagem = kMensagemFaltaEstacaoClima;
         return v;
     }
+    if (texto.VariabilidadeAnual && !dados.TemTotaisPrec) {
+        v.Resultado = ResultadoValidacao::SemTotaisPrec;
+        v.Mensagem =
+            dados.Nome().empty() ? kMensagemVariabilidadeSemEstacao : MensagemSemTotaisPrec(dados);
+        return v;
+    }
     ConfiguracaoSerie& c = v.Configuracao;
     c.NumAnos = *num_anos;
     c.APartir = *a_partir;
     c.Correcao = texto.Correcao;
     c.Variaveis = texto.Variaveis;
+    c.VariabilidadeAnual = texto.VariabilidadeAnual;
     return v;
 }
 

@@ -11,12 +11,13 @@
 namespace ventaro {
 
 // What the settings panel (or the command line) holds before confirmation: the two year fields
-// as typed and the seven check boxes.
+// as typed and the check boxes.
 struct TextoConfiguracoes {
     std::string NumAnos;
     std::string APartir;
     bool Correcao = true;
     VariaveisSimuladas Variaveis;
+    bool VariabilidadeAnual = false;
 };
 
 enum class ResultadoValidacao {
@@ -24,6 +25,7 @@ enum class ResultadoValidacao {
     CampoInvalido,      // empty, non-digits or beyond 32 bits: offer to restore the defaults
     FaltaEstacaoPrec,   // precipitation checked without a rainfall station
     FaltaEstacaoClima,  // a climate variable checked without a climatological station
+    SemTotaisPrec,      // year-to-year variability without a rainfall station that has the totals
 };
 
 struct Validacao {
@@ -45,11 +47,16 @@ struct RotulosEstacoes {
 };
 RotulosEstacoes CarregarRotulosEstacoes(const TDados& dados);
 
+// Whether the loaded rainfall station can give the year-to-year variability, in the panel's
+// words: empty without a rainfall station.
+std::string TextoVariabilidadeAnual(const TDados& dados);
+
 // A year field as typed: only the digits 0-9, not empty, at most 4294967295.
 std::optional<uint32_t> LerCampoInteiro(std::string_view texto);
 
 // Checks in the panel's order: year fields first, then the rainfall station, then the
-// climatological station. Nothing is written here; the caller applies Configuracao when valid.
+// climatological station, then the record's totals the year-to-year variability needs. Nothing
+// is written here; the caller applies Configuracao when valid.
 Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& dados);
 
 }  // namespace ventaro

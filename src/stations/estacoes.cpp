@@ -87,6 +87,25 @@ void LerMeses(BancoDados& banco, const char* tabela, std::span<const ColunaMensa
     }
 }
 
+// The record's monthly totals, when the station has them: a database made before they were
+// kept has no TotaisPrec table, and a station imported before has no rows; either way the
+// container says so. A station with some months only fails like DadosPrec.
+void LerTotais(BancoDados& banco, std::string_view codigo, std::string_view inicio, TDados& dados) {
+    dados.TemTotaisPrec = false;
+    for (const ColunaMensal& c : ColunasTotaisPrec()) {
+        for (int mes = 1; mes <= 12; ++mes) c.Definir(dados, mes, 0.0);
+    }
+    Consulta tabela(banco,
+                    "select count(*) as n from sqlite_master where type = 'table' and "
+                    "lower(name) = 'totaisprec'");
+    if (!tabela.Proxima() || tabela.Inteiro("n") == 0) return;
+    Consulta linhas(banco, "select count(*) as n from TotaisPrec where CodEstacao = :estacao");
+    linhas.Bind(":estacao", codigo);
+    if (!linhas.Proxima() || linhas.Inteiro("n") == 0) return;
+    LerMeses(banco, "TotaisPrec", ColunasTotaisPrec(), codigo, inicio, dados);
+    dados.TemTotaisPrec = true;
+}
+
 }  // namespace
 
 std::vector<LinhaEstacao> ListarEstacoes(BancoDados& banco, TipoEstacao tipo) {
@@ -124,6 +143,7 @@ void CarregarEstacaoPrec(BancoDados& banco, std::string_view codigo, TDados& dad
     }
 
     LerMeses(banco, "DadosPrec", ColunasDadosPrec(), codigo, inicio, dados);
+    LerTotais(banco, codigo, inicio, dados);
 
     dados.SetNome(estacao.Texto("Nome"));
     dados.CodEstacao = Inteiro32(estacao, "CodEstacao");

@@ -28,7 +28,8 @@ std::vector<LinhaEstacao> ProcurarEstacoes(BancoDados& banco, TipoEstacao tipo,
 
 // Load the station `codigo` into its block of `dados` (the other block stays). A missing or
 // duplicated month, or a station not found, fails with an ErroVentaro naming the station and
-// the month; months already read stay in `dados`.
+// the month; months already read stay in `dados`. A rainfall station brings the record's
+// monthly totals when it has them (TemTotaisPrec).
 void CarregarEstacaoPrec(BancoDados& banco, std::string_view codigo, TDados& dados);
 void CarregarEstacaoClima(BancoDados& banco, std::string_view codigo, TDados& dados);
 

@@ -40,6 +40,20 @@ constexpr std::string_view kApagarEstacaoPrec =
 constexpr std::string_view kInserirEstacaoPrec =
     "insert into EstacaoPrec values\n"
     "(:CodEstacao, :Nome, :Municipio, :Regiao, :Lat, :Long, :Alt, :NumAnos)";
+// A database made before the record's totals were kept gets their table (as data/schema.sql
+// declares it) the first time a rainfall station is written into it.
+constexpr std::string_view kCriarTotaisPrec =
+    "create table if not exists TotaisPrec (\n"
+    "    CodEstacao integer not null,\n"
+    "    Mes integer not null,\n"
+    "    XTotal real,\n"
+    "    STotal real,\n"
+    "    CovTotalAnual real\n"
+    ");\n"
+    "create index if not exists TotaisPrecEstacaoMes on TotaisPrec (CodEstacao, Mes);";
+constexpr std::string_view kApagarTotaisPrec =
+    "delete from TotaisPrec\n"
+    "where CodEstacao = :codigo";
 bool Existe(BancoDados& banco, std::string_view sql, int64_t codigo) {
     Consulta consulta(banco, sql);
     consulta.Bind(":codigo", codigo);
@@ -166,6 +180,9 @@ ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& 
                                     const TDados& d, int num_anos) {
     return EmTransacao(banco, estacao, [&] {
         const bool existe = ExisteEstacaoPrec(banco, estacao.Codigo);
+        banco.Conexao().exec(std::string(kCriarTotaisPrec));
+        // Totals of an earlier import go with the station, whether or not new ones come.
+        Consulta(banco, kApagarTotaisPrec).Bind(":codigo", estacao.Codigo).Executar();
         if (existe) ApagarEstacao(banco, kApagarDadosPrec, kApagarEstacaoPrec, estacao.Codigo);
         Consulta estacao_prec(banco, kInserirEstacaoPrec);
         BindAltitude(estacao_prec, ":Alt", estacao.Altitude);
@@ -178,6 +195,9 @@ ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& 
             .Bind(":NumAnos", static_cast<int64_t>(num_anos))
             .Executar();
         InserirMeses(banco, "DadosPrec", ColunasDadosPrec(), estacao.Codigo, d);
+        if (d.TemTotaisPrec) {
+            InserirMeses(banco, "TotaisPrec", ColunasTotaisPrec(), estacao.Codigo, d);
+        }
         return existe ? ResultadoGravacao::Substituida : ResultadoGravacao::Nova;
     });
 }

@@ -52,8 +52,10 @@ ResultadoGravacao GravarEstacaoClima(BancoDados& banco, const IdentidadeEstacao&
                                      const TDados& clima, int num_anos);
 
 // Writes a rainfall station: its EstacaoPrec row and twelve DadosPrec rows from the rainfall
-// block of `prec` (DUmidos, DSecos, XPrec, SPrec, SkewPrec, PCC, PCS), replacing an existing
-// station of the same code, in one transaction like GravarEstacaoClima.
+// block of `prec` (DUmidos, DSecos, XPrec, SPrec, SkewPrec, PCC, PCS), and, when it has them,
+// twelve TotaisPrec rows (XTotal, STotal, CovTotalAnual), creating that table in a database made
+// before it existed; an existing station of the same code is replaced whole, in one transaction
+// like GravarEstacaoClima.
 ResultadoGravacao GravarEstacaoPrec(BancoDados& banco, const IdentidadeEstacao& estacao,
                                     const TDados& prec, int num_anos);
 

@@ -181,6 +181,22 @@ TEST_F(CalculoTest, GeneratorErrorIsReportedAndLeavesTheWindowWhole) {
     EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
 }
 
+TEST_F(CalculoTest, SeriesEndingAfter9999IsRefusedBeforeTheRun) {
+    SelecionarAmbas();
+    Configurar(10000, 1);
+    Item("mmiCalcular")->trigger();
+    EXPECT_FALSE(janela_->Calculando());
+    EsperaJanelaOciosa();
+    ASSERT_EQ(dialogos_.mensagens.size(), 1u);
+    EXPECT_EQ(dialogos_.mensagens[0].titulo, QStringLiteral("Erro"));
+    EXPECT_EQ(dialogos_.mensagens[0].icone, Dialogos::Icone::Erro);
+    EXPECT_TRUE(dialogos_.mensagens[0].texto.contains(QStringLiteral("terminaria no ano 10000")))
+        << dialogos_.mensagens[0].texto.toStdString();
+    EXPECT_TRUE(dialogos_.pedidos_salvar.empty());
+    EXPECT_FALSE(Item("mmiVisualizarResultados")->isEnabled());
+    EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
+}
+
 TEST_F(CalculoTest, ClosingTheWindowDuringARunStopsTheWorker) {
     SelecionarAmbas();
     Configurar(300, 1);

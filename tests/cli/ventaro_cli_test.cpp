@@ -212,6 +212,30 @@ TEST_F(VentaroCliTest, StatisticsCsvHasEveryFieldForTwelveMonths) {
     EXPECT_TRUE(linhas[1].starts_with("DUmidos,1,512,")) << linhas[1];
 }
 
+// With --variabilidade-anual the statistics file adds the totals' variability, observed from
+// the imported record and generated; a station imported without the totals is refused.
+TEST_F(VentaroCliTest, YearToYearVariabilityAddsTheTotalsToTheStatistics) {
+    Resultado r = Rodar({"gerar", "--pluviometrica", "2345024", "--anos", "30", "--saida",
+                         "serie.txt", "--estatisticas", "e.csv", "--variabilidade-anual"});
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    const auto linhas = Linhas(Ler(Em("e.csv")));
+    ASSERT_EQ(linhas.size(), 1u + 33u * 12u + 2u * 12u + 3u);
+    EXPECT_TRUE(linhas[1 + 33 * 12].starts_with("XTotal,1,")) << linhas[1 + 33 * 12];
+    EXPECT_TRUE(linhas[1 + 34 * 12].starts_with("STotal,1,")) << linhas[1 + 34 * 12];
+    // The record of 2345024 (49 years): annual totals of 1236 mm on average, deviation 303 mm.
+    EXPECT_TRUE(linhas[linhas.size() - 3].starts_with("XTotalAnual,,1235.9")) << linhas.back();
+    EXPECT_TRUE(linhas[linhas.size() - 2].starts_with("STotalAnual,,303.")) << linhas.back();
+    const auto cv = Linhas(linhas.back(), ',');
+    ASSERT_EQ(cv.size(), 4u);
+    EXPECT_EQ(cv[0], "CVTotalAnual");
+    EXPECT_NEAR(std::stod(cv[3]), std::stod(cv[2]), 0.35 * std::stod(cv[2])) << linhas.back();
+
+    fs::remove(Em("serie.txt"));
+    fs::remove(Em("e.csv"));
+    r = Rodar(Gerar({"--variabilidade-anual", "--estatisticas", "e.csv"}));
+    EXPECT_FALHA(r, "02045012", "Variabilidade interanual");
+}
+
 TEST_F(VentaroCliTest, DecimalSeparatorFromTheLocaleUnlessGiven) {
     const std::vector<std::string> args{"gerar", "--pluviometrica", "2045012",  "--anos",
                                         "1",     "--saida",         "serie.txt"};
@@ -257,6 +281,17 @@ TEST_F(VentaroCliTest, ClimateVariableWithoutClimatologicalStationFails) {
     EXPECT_FALHA(r,
                  "É necessário selecionar uma estação climatológica para gerar uma série "
                  "climática.");
+}
+
+TEST_F(VentaroCliTest, SeriesEndingAfter9999IsRefusedBeforeTheRun) {
+    Resultado r = Rodar(Gerar({"--anos", "10000", "--a-partir", "1", "--estatisticas", "e.csv"}));
+    EXPECT_FALHA(r, "terminaria no ano 10000", "quatro algarismos");
+    // Refused before the stations are even looked for.
+    r = Rodar(Gerar({"--a-partir", "9995", "--db", "nao_existe.sqlite"}));
+    EXPECT_FALHA(r, "10 anos a partir do ano 9995 terminaria no ano 10004");
+    r = Rodar(Gerar({"--anos", "1", "--a-partir", "9999"}));
+    ASSERT_EQ(r.codigo, 0) << r.erro;
+    EXPECT_TRUE(Linhas(Ler(Em("serie.txt"))).back().starts_with("31/12/9999  "));
 }
 
 TEST_F(VentaroCliTest, MissingDatabaseFails) {

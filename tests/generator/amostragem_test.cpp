@@ -44,8 +44,18 @@ TEST(Gama, MatchesThePolynomialAndTheRecursion) {
     EXPECT_TRUE(std::isinf(Gama(1e300)));
 }
 
-TEST(Skew, ZeroSkewnessGivesTheMean) {
+TEST(Skew, ZeroSkewnessGivesTheMeanAndATinyOneItsNormalLimit) {
     EXPECT_EQ(Skew(1.7, 12.5, 4.0, 0.0), 12.5);
+    // A skewness that is a rounding residue of 0 gives X + S z, not the mean the cubic
+    // cancels to; just above the threshold the cubic agrees with that limit.
+    for (const double g : {4.6e-17, -4.6e-17, 3e-10, -9.9e-8}) {
+        EXPECT_EQ(Skew(1.7, 12.5, 4.0, g), 12.5 + 4.0 * 1.7) << g;
+        EXPECT_EQ(Skew(-0.3, 2.0, 1.5, g), 2.0 + 1.5 * -0.3) << g;
+    }
+    for (const double g : {1.1e-7, -1.1e-7}) {
+        EXPECT_NEAR(Skew(1.7, 12.5, 4.0, g), 12.5 + 4.0 * 1.7 + 4.0 * g * (1.7 * 1.7 - 1) / 6,
+                    1e-7);
+    }
     // G = 2, z = 1: y = 1 + (1/3)(1 - 1/3) = 11/9; X + S (y^3 - 1).
     const double y = 1.0 + (2.0 / 6.0) * (1.0 - 2.0 / 6.0);
     EXPECT_EQ(Skew(1.0, 10.0, 3.0, 2.0), 10.0 + (2.0 * 3.0 / 2.0) * (y * y * y - 1.0));

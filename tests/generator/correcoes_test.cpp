@@ -88,6 +88,44 @@ TEST(CorrigirLamina, SingleWetDayTakesTheMean) {
     EXPECT_DOUBLE_EQ(c.Prec[40], dados.XPrec[2]);
 }
 
+// A month whose values are all equal has a mean that rounding may put an ulp away from them, and
+// a deviation that is only that residue: the correction must not read it as a spread and push the
+// whole month one target deviation to one side. Depths and climate variables alike.
+TEST(Correcoes, MonthOfEqualValuesTakesTheTargetMeanOnly) {
+    TDados dados = teste::DadosExemplo();
+    dados.XUmidSe[10] = 0.745;
+    dados.XUmidCh[10] = 0.781;
+    dados.XTMaxSe[10] = 31.7;
+    dados.XTMaxCh[10] = 28.9;
+    const int64_t ns = dados.DSecosClima[10];
+    const int64_t nc = dados.DUmidosClima[10];
+    const auto pooled = [&](const Mensal<double>& xs, const Mensal<double>& xc) {
+        return (xs[10] * static_cast<double>(ns) + xc[10] * static_cast<double>(nc)) /
+               static_cast<double>(ns + nc);
+    };
+    for (const uint32_t anos : {7u, 30u, 113u}) {
+        TClima c = TClima::ParaPeriodo(1961, anos);
+        for (int64_t d = 1; d <= c.NumDias; ++d) {
+            if (c.MesDoDia(d) != 10) continue;
+            c.Prec[d] = 7.3;  // October wet every day, with the same depth
+            c.Ti[d] = 0.4;
+            c.Umid[d] = 0.757;
+            c.TMax[d] = 30.1;
+        }
+        CorrigirLamina(c, dados);
+        std::vector<std::string> textos;
+        ColetorAvisos avisos(textos);
+        CorrigirVariavelClima(c, dados, VariavelClima::Umid, avisos);
+        CorrigirVariavelClima(c, dados, VariavelClima::TMax, avisos);
+        for (int64_t d = 1; d <= c.NumDias; ++d) {
+            if (c.MesDoDia(d) != 10) continue;
+            ASSERT_NEAR(c.Prec[d], dados.XPrec[10], 1e-10) << anos << " " << d;
+            ASSERT_NEAR(c.Umid[d], pooled(dados.XUmidSe, dados.XUmidCh), 1e-10) << anos;
+            ASSERT_NEAR(c.TMax[d], pooled(dados.XTMaxSe, dados.XTMaxCh), 1e-10) << anos;
+        }
+    }
+}
+
 TEST(CorrigirVariavelClima, MonthlyMeanAndDeviationReachThePooledTargets) {
     const TDados dados = teste::DadosExemplo();
     const TClima c = GerarTudo(dados, 30, true);
@@ -143,6 +181,49 @@ TEST(CorrigirVariavelClima, MonthWithoutPooledTargetsStaysUncorrectedWithAWarnin
         if (a.find("Mês 2 ") != std::string::npos) ++sobre_fevereiro;
     }
     EXPECT_EQ(sobre_fevereiro, 1);
+}
+
+// Physical bounds: a humid month whose corrected spread reaches past saturation stays within
+// [0, 1], and a minimum temperature drawn above the maximum is lowered to it (the maximum stays),
+// with or without corrections, and the run counts those days in one warning.
+TEST(Calcular, HumidityStaysAFractionAndTheMinimumBelowTheMaximum) {
+    TDados dados = teste::DadosExemplo();
+    // A record of March almost all wet and near saturation: the mean factor lifts the generated
+    // wet days (fewer than the record's) beyond 1.
+    dados.XUmidCh[3] = 0.97;
+    dados.SUmidCh[3] = 0.02;
+    dados.XUmidSe[3] = 0.60;
+    dados.SUmidSe[3] = 0.10;
+    dados.DSecosClima[3] = 10;
+    dados.DUmidosClima[3] = 300;
+    dados.XTMinSe[6] = dados.XTMaxSe[6] - 1.5;
+    dados.STMinSe[6] = 4.0;
+    for (const bool correcao : {true, false}) {
+        std::vector<std::string> avisos;
+        const TClima c = GerarTudo(dados, 20, correcao, &avisos);
+        int64_t saturados = 0;
+        int64_t igualados = 0;
+        for (int64_t d = 1; d <= c.NumDias; ++d) {
+            ASSERT_GE(c.Umid[d], 0.0) << d;
+            if (correcao) {
+                ASSERT_LE(c.Umid[d], 1.0) << d;
+            }
+            if (c.Umid[d] == 1.0) ++saturados;
+            ASSERT_LE(c.TMin[d], c.TMax[d]) << d;
+            if (c.TMin[d] == c.TMax[d]) ++igualados;
+        }
+        if (correcao) {
+            EXPECT_GT(saturados, 10);
+        }
+        ASSERT_GT(igualados, 20) << correcao;
+        const std::string esperado = "Temperatura mínima acima da máxima em " +
+                                     std::to_string(igualados) + " dia(s) da série";
+        int encontrados = 0;
+        for (const auto& a : avisos) {
+            if (a.starts_with(esperado)) ++encontrados;
+        }
+        EXPECT_EQ(encontrados, 1) << esperado;
+    }
 }
 
 TEST(CorrigirVariavelClima, EqualGroupsWithoutSpreadGiveTheMeanEverywhere) {

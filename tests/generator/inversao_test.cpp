@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "generator/amostragem.h"
@@ -136,8 +137,46 @@ TEST(MomentosBeta, HumidityExample) {
     EXPECT_TRUE(std::isnan(MomentosBeta(0.8, 0.0, 10).a));
     EXPECT_FALSE(DensidadeBetaValida(vazio).has_value());
     EXPECT_FALSE(DensidadeBetaValida(MomentosBeta(0.8, 0.0, 10)).has_value());
-    // Shapes so large that their gamma functions overflow.
-    EXPECT_FALSE(DensidadeBetaValida(MomentosBeta(0.5, 1e-5, 100)).has_value());
+}
+
+// Shapes whose gamma functions leave the range of a double keep their law, evaluated in
+// logarithms, unless the law is too narrow for the 0.001 step; laws in range keep the direct
+// arithmetic. Either way the table walk equals the plain scan.
+TEST(PrepararLeiBeta, LargeShapesGoToLogarithmsWhenTheStepCanFollowThem) {
+    const ParBeta largo = MomentosBeta(0.757, 0.0246, 300);  // a ~ 230, b ~ 74
+    const LeiBeta lei = PrepararLeiBeta(largo);
+    ASSERT_TRUE(lei.densidade.has_value()) << lei.motivo;
+    EXPECT_TRUE(lei.densidade->em_log);
+    // The normalised density integrates to 1 over [0, 1] and peaks near the mean.
+    double area = 0.0;
+    for (int k = 0; k < 1000; ++k) {
+        area += ((*lei.densidade)(k * 0.001) + (*lei.densidade)((k + 1) * 0.001)) * 0.0005;
+    }
+    EXPECT_NEAR(area, 1.0, 1e-6);
+    ExpectTabelaIgualVarredura(*lei.densidade, LimiteInversao::Umidade, kPassoUmidade,
+                               Sorteios(300));
+
+    EXPECT_FALSE(PrepararLeiBeta(MomentosBeta(0.8, 0.1, 10)).densidade->em_log);
+    const LeiBeta estreita = PrepararLeiBeta(MomentosBeta(0.5, 1e-5, 100));
+    EXPECT_FALSE(estreita.densidade.has_value());
+    EXPECT_NE(estreita.motivo.find("estreito demais"), std::string::npos) << estreita.motivo;
+    EXPECT_NE(PrepararLeiBeta(MomentosBeta(0.8, 0.1, 0)).motivo.find("não tem dias"),
+              std::string::npos);
+    EXPECT_NE(PrepararLeiBeta(MomentosBeta(0.8, 0.0, 10)).motivo.find("desvio padrão 0"),
+              std::string::npos);
+    EXPECT_NE(PrepararLeiBeta(MomentosBeta(0.5, 0.4, 10)).motivo.find("menor que 1"),
+              std::string::npos);
+}
+
+TEST(PrepararDensidadeGama, LargeShapesGoToLogarithms) {
+    // 0.02^230 underflows to 0 and Gama(230) overflows: the product is NaN.
+    const DensidadeGama f = Gamma(230.0, 0.02);
+    EXPECT_TRUE(f.em_log);
+    EXPECT_FALSE(Gamma(171.0, 1.0).em_log);
+    double area = 0.0;
+    for (int k = 0; k < 20000; ++k) area += (f(k * 0.001) + f((k + 1) * 0.001)) * 0.0005;
+    EXPECT_NEAR(area, 1.0, 1e-6);
+    ExpectTabelaIgualVarredura(f, LimiteInversao::Duracao, kPassoDuracao, Sorteios(60));
 }
 
 }  // namespace

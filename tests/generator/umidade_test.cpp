@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,30 @@ TEST(SimularUmidade, NoValidLawGivesTheMonthsMeanAndStillDraws) {
             ASSERT_EQ(s.clima.Umid[d], s.clima.Prec[d] != 0 ? dados.XUmidCh[7] : dados.XUmidSe[7]);
         }
     }
+}
+
+// A law whose shapes overflow the gamma functions (October's dry days, a ~ 230) is drawn from;
+// one too narrow for the step (July's wet days) falls back, and the warning says why.
+TEST(SimularUmidade, LargeShapesAreDrawnFromAndTooNarrowLawsNamedSo) {
+    TDados dados = teste::DadosExemplo();
+    dados.XUmidSe[10] = 0.757;
+    dados.SUmidSe[10] = 0.0246;
+    dados.SUmidCh[7] = 1e-7;
+    const Execucao r = SimularSo(dados, 100);
+    ASSERT_EQ(r.avisos.size(), 1u);
+    EXPECT_NE(r.avisos[0].find("mês 7, dias chuvosos"), std::string::npos) << r.avisos[0];
+    EXPECT_NE(r.avisos[0].find("estreito demais para o passo"), std::string::npos) << r.avisos[0];
+    double soma = 0.0, soma2 = 0.0;
+    int64_t n = 0;
+    for (int64_t d = 1; d <= r.clima.NumDias; ++d) {
+        if (r.clima.MesDoDia(d) != 10 || r.clima.Prec[d] != 0) continue;
+        soma += r.clima.Umid[d];
+        soma2 += r.clima.Umid[d] * r.clima.Umid[d];
+        ++n;
+    }
+    const double media = soma / static_cast<double>(n);
+    EXPECT_NEAR(media, 0.757 + 0.0005, 0.0015);  // a draw is the right end of its step
+    EXPECT_NEAR(std::sqrt(soma2 / static_cast<double>(n) - media * media), 0.0246, 0.002);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/calendario.h"
+#include "core/totais_prec.h"
 #include "teste_util.h"
 
 namespace ventaro {
@@ -182,12 +183,14 @@ TEST(EstimarPrec, RealStationMatchesAnIndependentWalk) {
     ASSERT_EQ(anos.size(), 15u);
 
     std::array<double, 13> w{}, n{}, ww{}, wd{}, soma{}, soma2{};
+    std::map<std::pair<int64_t, int>, double> total;  // by year and month
     bool anterior_chuvoso = false;
     for (int64_t ano : anos) {
         for (int mes = 1; mes <= 12; ++mes) {
             for (int d = 0; d < DiasNoMes(ano, mes); ++d) {
                 const double p = *por_mes[{ano, mes}]->Dias[static_cast<std::size_t>(d)];
                 const auto m = static_cast<std::size_t>(mes);
+                total[{ano, mes}] += p;
                 n[m] += 1;
                 if (p > 0) {
                     w[m] += 1;
@@ -213,6 +216,29 @@ TEST(EstimarPrec, RealStationMatchesAnIndependentWalk) {
         EXPECT_NEAR(p.Dados.SPrec[mes], desvio, 1e-9) << mes;
         EXPECT_GT(p.Dados.SkewPrec[mes], 0) << mes;  // daily rain is right-skewed
     }
+    // The monthly and annual totals of the same years.
+    ASSERT_TRUE(p.Dados.TemTotaisPrec);
+    std::vector<double> anuais(anos.size(), 0.0);
+    for (int mes = 1; mes <= 12; ++mes) {
+        double s = 0.0, s2 = 0.0;
+        for (std::size_t i = 0; i < anos.size(); ++i) {
+            const double t = total[{anos[i], mes}];
+            s += t;
+            s2 += t * t;
+            anuais[i] += t;
+        }
+        const double k = static_cast<double>(anos.size());
+        EXPECT_NEAR(p.Dados.XTotal[mes], s / k, 1e-9) << mes;
+        EXPECT_NEAR(p.Dados.STotal[mes], std::sqrt((s2 - s * s / k) / (k - 1)), 1e-8) << mes;
+    }
+    double s = 0.0, s2 = 0.0;
+    for (double a : anuais) {
+        s += a;
+        s2 += a * a;
+    }
+    const double k = static_cast<double>(anuais.size());
+    EXPECT_NEAR(XTotalAnual(p.Dados), s / k, 1e-8);
+    EXPECT_NEAR(STotalAnual(p.Dados), std::sqrt((s2 - s * s / k) / (k - 1)), 1e-7);
 }
 
 }  // namespace

@@ -217,6 +217,30 @@ TEST(TextoSerie, DatesASeriesThatCrossesYearsAndCenturies) {
     EXPECT_EQ(primeiro[11].substr(0, 10), "01/01/0001");
 }
 
+// Four-digit years: a series ending in 9999 is written, one ending in 10000 (a run of 10 000
+// years from year 1) is refused before the run and by the writer, with a message saying what to
+// change, and no file.
+TEST(VerificarPeriodoArquivoSerie, RefusesASeriesEndingAfter9999) {
+    EXPECT_NO_THROW(VerificarPeriodoArquivoSerie(1, 9999));
+    EXPECT_NO_THROW(VerificarPeriodoArquivoSerie(9999, 1));
+    EXPECT_NO_THROW(VerificarPeriodoArquivoSerie(4294967295u, 0));
+    try {
+        VerificarPeriodoArquivoSerie(1, 10000);
+        ADD_FAILURE() << "accepted";
+    } catch (const ErroVentaro& e) {
+        const std::string msg = e.what();
+        EXPECT_NE(msg.find("10000 anos a partir do ano 1 terminaria no ano 10000"),
+                  std::string::npos)
+            << msg;
+        EXPECT_NE(msg.find("Diminua o número de anos ou o ano inicial"), std::string::npos) << msg;
+    }
+    EXPECT_THROW(VerificarPeriodoArquivoSerie(4294967295u, 4294967295u), ErroVentaro);
+
+    const auto ultima = Linhas(TextoSerie(TDados{}, TClima::ParaPeriodo(9999, 1), 1, '.')).back();
+    EXPECT_EQ(ultima.substr(0, 12), "31/12/9999  ");
+    EXPECT_THROW(TextoSerie(TDados{}, TClima::ParaPeriodo(9999, 2), 2, '.'), ErroVentaro);
+}
+
 TEST_F(ArquivoSerie, WritesTheSeriesTextToTheFile) {
     const fs::path arquivo = pasta_ / "serie.txt";
     const TDados dados = DadosDeExemplo();

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Copies a station database and adds two stations whose months reach the rarely taken paths of a
 run: a month whose mean depth is 0, months that are always or never wet, a storm region whose
-duration and peak-intensity laws reach their limits or never exceed the mean intensity, humidity
-laws that fall back to the other state or to a constant, months with too few record days to
-correct, a pooled deviation that rounds below zero, negative and very small or very large
-values in the file.
+duration and peak-intensity laws reach their limits, never exceed the mean intensity or have
+normalising constants beyond the range of a double, humidity laws in logarithms or that fall
+back to the other state or to a constant, months with too few record days to correct, a pooled
+deviation that rounds below zero, negative and very small or very large values in the file.
 
 Usage: bd_extremos.py ORIGEM DESTINO  (adds rainfall station 99000001, region 99, and
 climatological station 99001)."""
@@ -45,6 +45,13 @@ def criar(origem, destino):
         xp, sp, sk, pcc, pcs = prec[m]
         c.execute("insert into DadosPrec values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                   (PREC, m, xp, sp, sk, pcc, pcs, 100, 200))
+    # The record's totals, for the year-to-year variability: every month far more variable
+    # than the chain makes it, months that never rain in the record among them.
+    c.execute("delete from TotaisPrec where CodEstacao = ?", (PREC,))
+    for m in range(1, 13):
+        x_total = 0.0 if m == 5 else 40.0 + 10.0 * m
+        c.execute("insert into TotaisPrec values (?, ?, ?, ?, ?)",
+                  (PREC, m, x_total, 0.0 if m == 5 else 0.9 * x_total, 900.0))
 
     # Region 99: month-dependent storm laws (shape 1 and above, by depth class).
     for m in range(1, 13):
@@ -66,6 +73,11 @@ def criar(origem, destino):
         if m == 11:
             alfa_dur = [2.999] * 12      # shapes above 2 take the recurrence of the gamma
             alfa_ii = [7.5] * 12
+        if m == 12:
+            alfa_dur = [230.0] * 12      # constants out of range: densities in logarithms
+            beta_dur = [0.02] * 12
+            alfa_ii = [230.0] * 12
+            beta_ii = [0.1] * 12
         for tipo, valores in enumerate((alfa_dur, beta_dur, alfa_ii, beta_ii, beta_ti), 1):
             c.execute("insert into ParamRegiao values (?, ?, ?, 0, %s)" % ",".join("?" * 12),
                       (REGIAO, tipo, m, *valores))
@@ -97,7 +109,8 @@ def criar(origem, destino):
             r["DSecos"], r["DUmidos"] = 1, 0     # one record day: left uncorrected
             r["XTMinSe"], r["XTMinCh"] = -4.0, -2.5
         elif m == 6:
-            r["SUmidSe"] = 1e-7                  # huge beta parameters: gamma overflows
+            r["SUmidSe"] = 1e-7                  # huge beta parameters, too narrow for the step
+            r["XUmidCh"], r["SUmidCh"] = 0.757, 0.0246  # shapes near 230: in logarithms
         elif m == 7:
             r["SUmidCh"] = 0.4                   # shape below 1
             r["XUmidCh"] = 0.5

@@ -39,6 +39,8 @@ def comparar(cli, db, caso, pasta):
         args += ["--climatologica", caso["climatologica"]]
     if not caso.get("correcao", True):
         args.append("--sem-correcao")
+    if caso.get("variabilidade"):
+        args.append("--variabilidade-anual")
     args += ["--variaveis", caso["variaveis"]]
     saida_cli = os.path.join(pasta, "programa.txt")
     saida_ref = os.path.join(pasta, "referencia.txt")
@@ -70,9 +72,27 @@ def comparar(cli, db, caso, pasta):
         if gerado != esperado:
             diferencas.append("%s mês %s: programa %s, referência %s (%r)" % (
                 campo, m, gerado, esperado, est[campo][int(m)]))
-    if vistos != len(ref.CAMPOS_ESTATISTICA) * 12:
+    esperados = len(ref.CAMPOS_ESTATISTICA) * 12
+    if caso.get("variabilidade"):
+        # The interannual lines: monthly XTotal and STotal, then the three annual ones.
+        totais = ref.estatisticas_totais(s, mes, n)
+        esperados += 2 * 12 + 3
+        for linha in linhas:
+            campo, m, _obs, gerado = linha.split(",")
+            if campo in ("XTotal", "STotal"):
+                valor = totais[campo][int(m)]
+            elif campo in ("XTotalAnual", "STotalAnual", "CVTotalAnual") and m == "":
+                valor = totais[campo]
+            else:
+                continue
+            vistos += 1
+            esperado = ref.formato_geral(valor, ".")
+            if gerado != esperado:
+                diferencas.append("%s mês %s: programa %s, referência %s" % (
+                    campo, m, gerado, esperado))
+    if vistos != esperados:
         return False, "o CSV de estatísticas tem %d valores conhecidos, esperados %d" % (
-            vistos, len(ref.CAMPOS_ESTATISTICA) * 12)
+            vistos, esperados)
     if diferencas:
         return False, "estatísticas diferentes (%d):\n  " % len(diferencas) + "\n  ".join(
             diferencas[:20])
@@ -88,6 +108,7 @@ def main():
     ap.add_argument("--anos", type=int, default=2)
     ap.add_argument("--a-partir", type=int, default=2000)
     ap.add_argument("--sem-correcao", action="store_true")
+    ap.add_argument("--variabilidade-anual", action="store_true")
     ap.add_argument("--variaveis", default="prec,tmax,tmin,rad,vvento,umid")
     ap.add_argument("--separador-decimal", default=".")
     ap.add_argument("--extremos", action="store_true",
@@ -95,6 +116,7 @@ def main():
     a = ap.parse_args()
     caso = {"pluviometrica": a.pluviometrica, "climatologica": a.climatologica,
             "anos": a.anos, "a_partir": a.a_partir, "correcao": not a.sem_correcao,
+            "variabilidade": a.variabilidade_anual,
             "variaveis": a.variaveis, "sep": a.separador_decimal}
     with tempfile.TemporaryDirectory() as pasta:
         db = a.db

@@ -13,6 +13,8 @@ program, so every expression below keeps the program's evaluation order: a * b /
 """
 
 import argparse
+import ctypes
+import ctypes.util
 import math
 import sqlite3
 import sys
@@ -43,6 +45,39 @@ def cpow(x, y):
                 return -INF
             return INF
         return NAN  # negative base, non-integer exponent
+
+
+def cexp(x):
+    try:
+        return math.exp(x)
+    except OverflowError:
+        return INF
+
+
+def clog(x):
+    if x > 0:
+        return math.log(x)
+    if x == 0:
+        return -INF
+    return NAN  # negative or NaN
+
+
+def log_potencia(x, k):
+    """ln(x^k) with pow's x^0 = 1, for densities evaluated in logarithms."""
+    if k == 0.0:
+        return 0.0
+    return k * clog(x)
+
+
+# CPython's math.lgamma is an approximation of its own; the program calls the C library's.
+_libm = ctypes.CDLL(ctypes.util.find_library("m"))
+_libm.lgamma_r.restype = ctypes.c_double
+_libm.lgamma_r.argtypes = (ctypes.c_double, ctypes.POINTER(ctypes.c_int))
+
+
+def log_gama(x):
+    sinal = ctypes.c_int(0)
+    return _libm.lgamma_r(x, ctypes.byref(sinal))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -108,8 +143,10 @@ def nova_estacao():
         "MatrizA": [[[0.0] * 3 for _ in range(3)] for _ in range(13)],
         "MatrizB": [[[0.0] * 3 for _ in range(3)] for _ in range(13)],
     }
-    for campo in ("XPrec", "SPrec", "SkewPrec", "PCC", "PCS"):
+    for campo in ("XPrec", "SPrec", "SkewPrec", "PCC", "PCS", "XTotal", "STotal",
+                  "CovTotalAnual"):
         d[campo] = z()
+    d["TemTotaisPrec"] = False
     for campo in CAMPOS_CLIMA:
         d[campo] = z()
     for campo in ("AlfaDur", "BetaDur", "AlfaIi", "BetaIi", "BetaTi"):
@@ -142,6 +179,22 @@ def carregar_prec(con, codigo, d):
     d["CodEstacao"] = _int(est["codestacao"])
     d["Latitude"] = _real(est["latitude"])
     d["Longitude"] = _real(est["longitude"])
+    # The record's monthly totals, when the database and the station have them.
+    d["TemTotaisPrec"] = False
+    tabela = con.execute("select count(*) from sqlite_master where type = 'table' and "
+                         "lower(name) = 'totaisprec'").fetchone()[0]
+    if tabela and con.execute("select count(*) from TotaisPrec where CodEstacao = ?",
+                              (codigo,)).fetchone()[0]:
+        for mes in range(1, 13):
+            cur = con.execute("select * from TotaisPrec where CodEstacao = ? and Mes = ?",
+                              (codigo, mes))
+            rows = cur.fetchall()
+            if len(rows) != 1:
+                raise ErroReferencia("TotaisPrec: mês %d com %d linhas" % (mes, len(rows)))
+            r = _linha_por_nome(cur, rows[0])
+            for campo in ("XTotal", "STotal", "CovTotalAnual"):
+                d[campo][mes] = _real(r[campo.lower()])
+        d["TemTotaisPrec"] = True
     regiao = _int(est["regiao"])
     for tipo, campo in enumerate(("AlfaDur", "BetaDur", "AlfaIi", "BetaIi", "BetaTi"), start=1):
         for mes in range(1, 13):
@@ -227,9 +280,15 @@ def gama(x):
     return g
 
 
+# Below this |G| the cubic rounds away; the transform is then its limit X + S z.
+SKEW_MINIMA = 1e-7
+
+
 def skew(z, X, S, G):
     if G == 0.0:
         return X
+    if -SKEW_MINIMA < G < SKEW_MINIMA:
+        return X + S * z
     y = 1.0 + (G / 6.0) * (z - G / 6.0)
     return X + (2.0 * S / G) * (y * y * y - 1.0)
 
@@ -296,22 +355,43 @@ def lei_gama(alpha, beta, h, limite, nome):
         raise ErroReferencia("lei %s inválida: alfa=%r beta=%r" % (nome, alpha, beta))
     am1 = alpha - 1.0
     K = cpow(beta, alpha) * gama(alpha)
-    if not (math.isfinite(K) and K > 0):
-        raise ErroReferencia("lei %s inválida: K=%r" % (nome, K))
+    if math.isfinite(K) and K > 0:
+        def f(x):
+            return cpow(x, am1) * math.exp(-x / beta) / K
+    else:
+        # The constant left the range of a double: the density in logarithms.
+        logK = alpha * clog(beta) + log_gama(alpha)
+        if not math.isfinite(logK):
+            raise ErroReferencia("lei %s inválida: ln K=%r" % (nome, logK))
 
-    def f(x):
-        return cpow(x, am1) * math.exp(-x / beta) / K
+        def f(x):
+            return cexp(log_potencia(x, am1) - x / beta - logK)
 
     return Lei(f, h, limite)
 
 
-def lei_beta(a, b):
-    B = gama(a) * gama(b) / gama(a + b)
+def lei_beta_valida(a, b):
+    """The beta density of (a, b), or None when the pair cannot be integrated."""
+    if not (math.isfinite(a) and math.isfinite(b) and a >= 1 and b >= 1):
+        return None
     am1 = a - 1.0
     bm1 = b - 1.0
+    B = gama(a) * gama(b) / gama(a + b)
+    if math.isfinite(B) and B > 0:
+        def f(x):
+            return cpow(x, am1) * cpow(1.0 - x, bm1) / B
+    else:
+        # Out of range: in logarithms, if the spread covers two steps of 0.001.
+        soma = a + b
+        desvio = math.sqrt(a * b / (soma * soma * (soma + 1.0)))
+        if not (desvio >= 2.0 * 0.001):
+            return None
+        logB = log_gama(a) + log_gama(b) - log_gama(a + b)
+        if not math.isfinite(logB):
+            return None
 
-    def f(x):
-        return cpow(x, am1) * cpow(1.0 - x, bm1) / B
+        def f(x):
+            return cexp(log_potencia(x, am1) + log_potencia(1.0 - x, bm1) - logB)
 
     # Humidity has no limit of its own: the loop also stops once x reaches 1.
     return Lei(f, 0.001, lambda x: x >= 1.0)
@@ -323,7 +403,7 @@ def lei_beta(a, b):
 PRECIP = ("Prec", "Dur", "Ti", "Ii")
 
 
-def gerar(d, anos, a_partir, correcao, flags, direto=False):
+def gerar(d, anos, a_partir, correcao, flags, direto=False, variabilidade=False):
     datas = calendario(a_partir, anos)
     n = len(datas) - 1
     mes = [0] + [dm[1] for dm in datas[1:]]
@@ -425,6 +505,10 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
             corrigir_clima(d, s, mes, n, "TMax", None)
             corrigir_clima(d, s, mes, n, "TMin", None)
             corrigir_clima(d, s, mes, n, "Rad", lambda v: 0.0 if v < 0 else v)
+        # A minimum above the maximum is lowered to it.
+        for dd in range(1, n + 1):
+            if s["TMin"][dd] > s["TMax"][dd]:
+                s["TMin"][dd] = s["TMax"][dd]
 
     if flags["vvento"]:
         for dd in range(1, n + 1):
@@ -458,20 +542,15 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
                         b = (mu - e2) * (1.0 - mu) / den
                 pares[suf] = (a, b)
 
-            def valido(par):
-                a, b = par
-                if not (math.isfinite(a) and math.isfinite(b) and a >= 1 and b >= 1):
-                    return False
-                Bv = gama(a) * gama(b) / gama(a + b)
-                return math.isfinite(Bv) and Bv > 0
-
             ns = d["DSecosClima"][m]
             nc = d["DUmidosClima"][m]
             for suf, outro in (("Se", "Ch"), ("Ch", "Se")):
-                if valido(pares[suf]):
-                    leis_u[(m, suf)] = lei_beta(*pares[suf])
-                elif valido(pares[outro]):
-                    leis_u[(m, suf)] = lei_beta(*pares[outro])
+                proprio = lei_beta_valida(*pares[suf])
+                alheio = lei_beta_valida(*pares[outro])
+                if proprio is not None:
+                    leis_u[(m, suf)] = proprio
+                elif alheio is not None:
+                    leis_u[(m, suf)] = alheio
                 elif ns + nc != 0:
                     leis_u[(m, suf)] = (d["XUmidSe"][m] * float(ns) + d["XUmidCh"][m] * float(nc)) \
                         / float(ns + nc)
@@ -489,8 +568,165 @@ def gerar(d, anos, a_partir, correcao, flags, direto=False):
             else:
                 s["Umid"][dd] = L.inverter(u)
         if correcao:
-            corrigir_clima(d, s, mes, n, "Umid", None)
+            corrigir_clima(d, s, mes, n, "Umid", lambda v: 0.0 if v < 0 else (1.0 if v > 1 else v))
+
+    if variabilidade:
+        if not d["TemTotaisPrec"]:
+            raise ErroReferencia("estação sem os totais do registro")
+        variabilidade_anual(d, s, mes, n, rnd)
     return datas, s
+
+
+# ---------------------------------------------------------------------------------------------
+# Year-to-year variability: after every other pass, a lognormal factor per year and month on the
+# wet-day depths (and peak intensities), drawn from the run's stream.
+
+PERSISTENCIA_MAXIMA = 1.0 - 1e-6
+
+
+def x_total_anual(d):
+    x = 0.0
+    for m in range(1, 13):
+        x = x + d["XTotal"][m]
+    return x
+
+
+def s_total_anual(d):
+    v = 0.0
+    for m in range(1, 13):
+        v = v + d["CovTotalAnual"][m]
+    return math.sqrt(v) if v > 0 else 0.0
+
+
+def variancia_anual(phi, variancia, mu, w):
+    v = 0.0
+    for i in range(12):
+        v = v + variancia[i]
+    for i in range(12):
+        for j in range(12):
+            if j != i:
+                v = v + mu[i] * mu[j] * (cexp(phi * w[i] * w[j]) - 1.0)
+    return v
+
+
+def variabilidade_anual(d, s, mes, n, rnd):
+    Prec, Ii = s["Prec"], s["Ii"]
+    if n == 0:
+        return
+    ano = [0] * (n + 1)
+    for dd in range(2, n + 1):
+        ano[dd] = ano[dd - 1] + (1 if mes[dd] == 1 and mes[dd - 1] == 12 else 0)
+    num_anos = ano[n] + 1
+    total = [[0.0] * 12 for _ in range(num_anos)]
+    dias = [0.0] * 12
+    umidos = [0.0] * 12
+    apos_umido = [0.0] * 12
+    apos_seco = [0.0] * 12
+    soma = [0.0] * 12
+    for dd in range(1, n + 1):
+        m = mes[dd] - 1
+        p = Prec[dd]
+        dias[m] = dias[m] + 1.0
+        if p > 0:
+            total[ano[dd]][m] = total[ano[dd]][m] + p
+            umidos[m] = umidos[m] + 1.0
+            if Prec[dd - 1] > 0:
+                apos_umido[m] = apos_umido[m] + 1.0
+            else:
+                apos_seco[m] = apos_seco[m] + 1.0
+            soma[m] = soma[m] + p
+    media = [soma[m] / umidos[m] if umidos[m] > 0 else 0.0 for m in range(12)]
+    ss = [0.0] * 12
+    for dd in range(1, n + 1):
+        m = mes[dd] - 1
+        if Prec[dd] > 0:
+            t = Prec[dd] - media[m]
+            ss[m] = ss[m] + t * t
+
+    # Each month: mean total, the chain's variance of it (Katz 1977), the factor's log-spread.
+    anos = float(num_anos)
+    mu = [0.0] * 12
+    variancia = [0.0] * 12
+    w = [0.0] * 12
+    for m in range(12):
+        soma_totais = 0.0
+        for y in range(num_anos):
+            soma_totais = soma_totais + total[y][m]
+        mu[m] = soma_totais / anos
+        s2 = 0.0
+        if umidos[m] > 0:
+            secos = dias[m] - umidos[m]
+            pcc = apos_umido[m] / umidos[m]
+            pcs = apos_seco[m] / secos if secos > 0 else 0.0
+            pers = pcc - pcs
+            if pers > PERSISTENCIA_MAXIMA:
+                pers = PERSISTENCIA_MAXIMA
+            dias_mes = dias[m] / anos
+            pi = umidos[m] / dias[m]
+            q = pi * (1.0 - pi)
+            var_lamina = ss[m] / (umidos[m] - 1.0) if umidos[m] > 1 else 0.0
+            var_umidos = 0.0
+            if q != 0.0:
+                um_menos = 1.0 - pers
+                var_umidos = dias_mes * q * (1.0 + pers) / um_menos \
+                    - 2.0 * q * pers * (1.0 - cpow(pers, float(math.floor(dias_mes + 0.5)))) \
+                    / (um_menos * um_menos)
+            s2 = dias_mes * pi * var_lamina + media[m] * media[m] * var_umidos
+        cv = d["STotal"][m + 1] / d["XTotal"][m + 1] if d["XTotal"][m + 1] > 0 else 0.0
+        alvo = cv * mu[m]
+        alvo2 = alvo * alvo
+        v = (alvo2 - s2) / (s2 + mu[m] * mu[m]) if mu[m] > 0 and alvo2 > s2 else 0.0
+        w[m] = math.sqrt(math.log(1.0 + v))
+        variancia[m] = alvo2 if v > 0 else s2
+
+    # The share of the deviate common to a year, for the record's annual coefficient of variation.
+    x_anual = x_total_anual(d)
+    cv_anual = s_total_anual(d) / x_anual if x_anual > 0 else 0.0
+    mu_anual = 0.0
+    for m in range(12):
+        mu_anual = mu_anual + mu[m]
+    alvo_anual = cv_anual * mu_anual
+    alvo_anual2 = alvo_anual * alvo_anual
+    phi = 0.0
+    if variancia_anual(1.0, variancia, mu, w) <= alvo_anual2:
+        phi = 1.0
+    elif variancia_anual(0.0, variancia, mu, w) < alvo_anual2:
+        lo, hi = 0.0, 1.0
+        for _ in range(60):
+            meio = (lo + hi) / 2.0
+            if variancia_anual(meio, variancia, mu, w) < alvo_anual2:
+                lo = meio
+            else:
+                hi = meio
+        phi = (lo + hi) / 2.0
+
+    comum = math.sqrt(phi)
+    proprio = math.sqrt(1.0 - phi)
+    fator = [[0.0] * 12 for _ in range(num_anos)]
+    for y in range(num_anos):
+        z = rnd.normal()
+        for m in range(12):
+            e = rnd.normal()
+            xi = comum * z + proprio * e
+            fator[y][m] = cexp(w[m] * xi - w[m] * w[m] / 2.0)
+    for m in range(12):
+        antes = 0.0
+        depois = 0.0
+        for y in range(num_anos):
+            antes = antes + total[y][m]
+            depois = depois + fator[y][m] * total[y][m]
+        c = antes / depois if depois > 0 else 1.0
+        for y in range(num_anos):
+            fator[y][m] = c * fator[y][m]
+    for dd in range(1, n + 1):
+        p = Prec[dd]
+        if not (p > 0):
+            continue
+        q = p * fator[ano[dd]][mes[dd] - 1]
+        if q < 0.2:
+            q = 0.2
+        Ii[dd] = Ii[dd] * (q / p)
+        Prec[dd] = q
 
 
 def inverter_direto_umid(f, u):
@@ -503,6 +739,17 @@ def inverter_direto_umid(f, u):
         f1 = f(x)
         F = F + (f0 + f1) * h / 2.0
     return x
+
+
+# Below this fraction of the month's mean a deviation is what rounding leaves of equal values.
+DESVIO_RESIDUAL = 1e-9
+
+
+def fator_dispersao(alvo, desvio, media):
+    """Spread factor of a correction: none when the month's values are all equal."""
+    if desvio > DESVIO_RESIDUAL * abs(media):
+        return alvo / desvio
+    return 0.0
 
 
 def corrigir_lamina(d, s, mes, n):
@@ -529,7 +776,7 @@ def corrigir_lamina(d, s, mes, n):
             t = Prec[dd] - M[mes[dd]]
             ss[mes[dd]] = ss[mes[dd]] + t * t
     S = [math.sqrt(ss[m] / float(cnt[m] - 1)) if cnt[m] >= 2 else 0.0 for m in range(13)]
-    g = [d["SPrec"][m] / S[m] if S[m] != 0 else 0.0 for m in range(13)]
+    g = [fator_dispersao(d["SPrec"][m], S[m], M[m]) for m in range(13)]
     for dd in range(1, n + 1):
         if Prec[dd] > 0:
             m = mes[dd]
@@ -583,7 +830,7 @@ def corrigir_clima(d, s, mes, n, var, limite):
         t = x[dd] - M[mes[dd]]
         ss[mes[dd]] = ss[mes[dd]] + t * t
     S = [math.sqrt(ss[m] / float(cnt[m] - 1)) if cnt[m] > 1 else 0.0 for m in range(13)]
-    g = [sigma[m] / S[m] if S[m] != 0 else 0.0 for m in range(13)]
+    g = [fator_dispersao(sigma[m], S[m], M[m]) for m in range(13)]
     for dd in range(1, n + 1):
         m = mes[dd]
         if definido[m]:
@@ -602,6 +849,49 @@ CAMPOS_ESTATISTICA = (
     "STMinCh", "XRadSe", "XRadCh", "SRadSe", "SRadCh", "XVVentoSe", "XVVentoCh", "SVVentoSe",
     "SVVentoCh", "XUmidSe", "XUmidCh", "SUmidSe", "SUmidCh",
 )
+
+
+def estatisticas_totais(s, mes, n):
+    """Interannual statistics of the generated totals: field name -> 13 values (XTotal, STotal,
+    CovTotalAnual by month) or a single value (XTotalAnual, STotalAnual, CVTotalAnual)."""
+    Prec = s["Prec"]
+    anos = []
+    for dd in range(1, n + 1):
+        if dd == 1 or (mes[dd] == 1 and mes[dd - 1] == 12):
+            anos.append([0.0] * 12)
+        if Prec[dd] > 0:
+            anos[-1][mes[dd] - 1] = anos[-1][mes[dd] - 1] + Prec[dd]
+    k = float(len(anos))
+    anuais = []
+    soma_anual = 0.0
+    for t in anos:
+        a = 0.0
+        for v in t:
+            a = a + v
+        anuais.append(a)
+        soma_anual = soma_anual + a
+    media_anual = soma_anual / k if anos else 0.0
+    d = {"XTotal": [0.0] * 13, "STotal": [0.0] * 13, "CovTotalAnual": [0.0] * 13}
+    for m in range(12):
+        soma = 0.0
+        for t in anos:
+            soma = soma + t[m]
+        media = soma / k if anos else 0.0
+        ss = 0.0
+        sc = 0.0
+        for y, t in enumerate(anos):
+            desvio = t[m] - media
+            ss = ss + desvio * desvio
+            sc = sc + desvio * (anuais[y] - media_anual)
+        d["XTotal"][m + 1] = media
+        d["STotal"][m + 1] = math.sqrt(ss / (k - 1.0)) if len(anos) > 1 else 0.0
+        d["CovTotalAnual"][m + 1] = sc / (k - 1.0) if len(anos) > 1 else 0.0
+    x = x_total_anual(d)
+    sd = s_total_anual(d)
+    d["XTotalAnual"] = x
+    d["STotalAnual"] = sd
+    d["CVTotalAnual"] = sd / x if x != 0 else 0.0
+    return d
 
 
 def estatisticas(s, mes, n):
@@ -737,6 +1027,7 @@ def executar(argv=None):
     ap.add_argument("--anos", type=int, default=10)
     ap.add_argument("--a-partir", type=int, default=1)
     ap.add_argument("--sem-correcao", action="store_true")
+    ap.add_argument("--variabilidade-anual", action="store_true")
     ap.add_argument("--variaveis", default="prec")
     ap.add_argument("--separador-decimal", default=".")
     ap.add_argument("--direto", action="store_true",
@@ -755,7 +1046,8 @@ def executar(argv=None):
             carregar_clima(con, a.climatologica, d)
     finally:
         con.close()
-    datas, s = gerar(d, a.anos, a.a_partir, not a.sem_correcao, flags, direto=a.direto)
+    datas, s = gerar(d, a.anos, a.a_partir, not a.sem_correcao, flags, direto=a.direto,
+                     variabilidade=a.variabilidade_anual)
     with open(a.saida, "wb") as f:
         f.write(texto_serie(d, a.anos, datas, s, a.separador_decimal))
     return s, [0] + [dm[1] for dm in datas[1:]], len(datas) - 1

@@ -118,6 +118,42 @@ TEST(ValidarConfiguracoes, ChecksFieldsThenRainfallStationThenClimatologicalStat
     EXPECT_EQ(v.Configuracao.NumAnos, 10u);
 }
 
+// The year-to-year variability needs the record's totals, checked after the stations; the
+// panel's note says per station whether it has them.
+TEST(ValidarConfiguracoes, VariabilityNeedsTheRecordsTotalsAndIsCarriedThrough) {
+    TextoConfiguracoes t;
+    t.NumAnos = t.APartir = "1";
+    t.Variaveis.SimularPrec = true;
+    t.VariabilidadeAnual = true;
+    TDados d = DadosComEstacoes(true, true);
+    d.CodEstacao = 2045012;
+    EXPECT_EQ(TextoVariabilidadeAnual(TDados{}), "");
+    EXPECT_EQ(TextoVariabilidadeAnual(d),
+              "Indisponível para a estação 02045012, importada antes de os totais do registro "
+              "serem guardados.");
+    // Climate only, without a rainfall station: the option has nothing to take its totals from.
+    TextoConfiguracoes so_clima = t;
+    so_clima.Variaveis = {false, true, true, true, false, false};
+    Validacao v = ValidarConfiguracoes(so_clima, DadosComEstacoes(false, true));
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::SemTotaisPrec);
+    EXPECT_EQ(v.Mensagem,
+              "É necessário selecionar uma estação pluviométrica para usar a variabilidade "
+              "interanual.");
+
+    v = ValidarConfiguracoes(t, d);
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::SemTotaisPrec);
+    EXPECT_NE(v.Mensagem.find("02045012"), std::string::npos) << v.Mensagem;
+    EXPECT_NE(v.Mensagem.find("\"Variabilidade interanual\""), std::string::npos) << v.Mensagem;
+
+    d.TemTotaisPrec = true;
+    EXPECT_EQ(TextoVariabilidadeAnual(d), "Disponível para a estação 02045012.");
+    v = ValidarConfiguracoes(t, d);
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::Valida);
+    EXPECT_TRUE(v.Configuracao.VariabilidadeAnual);
+    EXPECT_TRUE(CarregarConfiguracoes(v.Configuracao).VariabilidadeAnual);
+    EXPECT_FALSE(ConfiguracaoSerie::Padroes().VariabilidadeAnual);
+}
+
 TEST(CarregarRotulosEstacoes, CodesZeroPaddedAndZeroMeansEmpty) {
     TDados d;
     EXPECT_EQ(CarregarRotulosEstacoes(d), RotulosEstacoes{});

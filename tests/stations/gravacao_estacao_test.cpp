@@ -22,7 +22,8 @@ namespace {
 std::string Conteudo(const std::filesystem::path& arquivo) {
     SQLite::Database db(arquivo.string());
     std::string s;
-    for (const char* tabela : {"EstacaoClima", "DadosClima", "EstacaoPrec", "DadosPrec"}) {
+    for (const char* tabela :
+         {"EstacaoClima", "DadosClima", "EstacaoPrec", "DadosPrec", "TotaisPrec"}) {
         SQLite::Statement q(db,
                             std::string("select * from ") + tabela + " order by CodEstacao, rowid");
         while (q.executeStep()) {
@@ -178,7 +179,11 @@ TDados PrecExemplo(double x) {
         d.PCS[mes] = 0.2 + mes / 100.0;
         d.DUmidos[mes] = 100 + mes;
         d.DSecos[mes] = 210 - mes;
+        d.XTotal[mes] = 10 * x + mes;
+        d.STotal[mes] = 4 * x + 0.5 * mes;
+        d.CovTotalAnual[mes] = 100 * x - mes;
     }
+    d.TemTotaisPrec = true;
     return d;
 }
 
@@ -210,6 +215,37 @@ TEST(GravarEstacaoPrec, WritesReplacesAndRollsBack) {
     EXPECT_EQ(bt.Conteudo(), antes);
 }
 
+// The record's totals go with the station: replaced by a station without them, they are gone;
+// a database made before their table existed gets it on the first write, and reads as "none"
+// before that.
+TEST(GravarEstacaoPrec, TotalsComeAndGoWithTheStationAndOldDatabasesGetTheirTable) {
+    BancoTeste bt;
+    BancoDados& banco = bt.Banco();
+    IdentidadeEstacao estacao{2345024, "JACAREI", "JACAREI", 3, -23.2833, -45.95, 570};
+    GravarEstacaoPrec(banco, estacao, PrecExemplo(8), 49);
+    TDados sem_totais = PrecExemplo(8);
+    sem_totais.TemTotaisPrec = false;
+    GravarEstacaoPrec(banco, estacao, sem_totais, 49);
+    TDados lido = PrecExemplo(3);  // a container that held another station's totals
+    CarregarEstacaoPrec(banco, "2345024", lido);
+    EXPECT_FALSE(lido.TemTotaisPrec);
+    EXPECT_EQ(lido.STotal, Mensal<double>{});
+    SQLite::Database db(bt.Arquivo().string());
+    EXPECT_EQ(db.execAndGet("select count(*) from TotaisPrec").getInt(), 0);
+
+    teste::BancoTemporario antigo;
+    antigo.Executar("drop table TotaisPrec");
+    BancoDados banco_antigo(antigo.Arquivo(), BancoDados::Modo::Escrita);
+    GravarEstacaoPrec(banco_antigo, estacao, sem_totais, 49);
+    antigo.Executar("drop table TotaisPrec");
+    CarregarEstacaoPrec(banco_antigo, "2345024", lido);
+    EXPECT_FALSE(lido.TemTotaisPrec);
+    GravarEstacaoPrec(banco_antigo, estacao, PrecExemplo(8), 49);
+    CarregarEstacaoPrec(banco_antigo, "2345024", lido);
+    EXPECT_TRUE(lido.TemTotaisPrec);
+    EXPECT_EQ(lido.CovTotalAnual, PrecExemplo(8).CovTotalAnual);
+}
+
 TEST(GravarEstacaoPrec, UnknownAltitudeStaysUnknown) {
     BancoTeste bt;
     BancoDados& banco = bt.Banco();
@@ -229,8 +265,9 @@ namespace {
 TEST(ColunasDados, MatchTheSchemaColumnForColumn) {
     teste::BancoTemporario temp;
     SQLite::Database db(temp.Arquivo().string());
-    for (const auto& [tabela, colunas] : {std::pair{"DadosPrec", ColunasDadosPrec()},
-                                          std::pair{"DadosClima", ColunasDadosClima()}}) {
+    for (const auto& [tabela, colunas] :
+         {std::pair{"DadosPrec", ColunasDadosPrec()}, std::pair{"DadosClima", ColunasDadosClima()},
+          std::pair{"TotaisPrec", ColunasTotaisPrec()}}) {
         std::set<std::string> esquema;
         SQLite::Statement q(db,
                             std::string("select name from pragma_table_info('") + tabela + "')");

@@ -118,6 +118,8 @@ TfrmConfiguracoes::TfrmConfiguracoes(const TDados& dados, Dialogos& dialogos, QW
     auto* layout_correcao = new QVBoxLayout(gb_correcao);
     layout_correcao->addWidget(chk_correcao_);
 
+    CriarAvancado();
+
     btn_ok_ = new QPushButton(QStringLiteral("&Ok"), this);
     btn_ok_->setObjectName(QStringLiteral("btnConfiguracoesOk"));
     btn_ok_->setDefault(true);
@@ -132,6 +134,7 @@ TfrmConfiguracoes::TfrmConfiguracoes(const TDados& dados, Dialogos& dialogos, QW
     opcoes->addWidget(gb_anos, 0, 0);
     opcoes->addWidget(gb_variaveis, 0, 1, 2, 1);
     opcoes->addWidget(gb_correcao, 1, 0);
+    opcoes->addWidget(gb_avancado_, 2, 0, 1, 2);
     opcoes->setColumnStretch(0, 1);
     opcoes->setColumnStretch(1, 1);
 
@@ -151,6 +154,29 @@ TfrmConfiguracoes::TfrmConfiguracoes(const TDados& dados, Dialogos& dialogos, QW
     connect(btn_ok_, &QPushButton::clicked, this, &TfrmConfiguracoes::btnConfiguracoesOkClick);
     connect(btn_cancelar_, &QPushButton::clicked, this,
             &TfrmConfiguracoes::btnConfiguracoesCancelarClick);
+}
+
+void TfrmConfiguracoes::CriarAvancado() {
+    gb_avancado_ = new QGroupBox(QStringLiteral("Avançado"), this);
+    gb_avancado_->setObjectName(QStringLiteral("gbAvancado"));
+    form_avancado_ = new QFormLayout(gb_avancado_);
+
+    cb_variabilidade_anual_ =
+        new QCheckBox(QStringLiteral("Variabilidade interanual"), gb_avancado_);
+    cb_variabilidade_anual_->setObjectName(QStringLiteral("cbVariabilidadeAnual"));
+    cb_variabilidade_anual_->setToolTip(
+        QStringLiteral("Dá aos totais mensais e anuais de chuva a variação de um ano para outro "
+                       "que o registro da estação pluviométrica mostra, sem mudar as médias "
+                       "mensais nem a sequência de dias secos e chuvosos."));
+    // Whether the selected rainfall station can give it.
+    lbl_variabilidade_anual_ = new QLabel(gb_avancado_);
+    lbl_variabilidade_anual_->setObjectName(QStringLiteral("lblVariabilidadeAnual"));
+    lbl_variabilidade_anual_->setWordWrap(true);
+    auto* linha = new QVBoxLayout;
+    linha->setSpacing(2);
+    linha->addWidget(cb_variabilidade_anual_);
+    linha->addWidget(lbl_variabilidade_anual_);
+    form_avancado_->addRow(linha);
 }
 
 void TfrmConfiguracoes::CarregarConfiguracoes(const ConfiguracaoSerie& config) {
@@ -175,6 +201,8 @@ void TfrmConfiguracoes::CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     cb_rad_->setChecked(v.SimularRad);
     cb_vvento_->setChecked(v.SimularVVento);
     cb_umid_->setChecked(v.SimularUmid);
+    cb_variabilidade_anual_->setChecked(texto.VariabilidadeAnual);
+    lbl_variabilidade_anual_->setText(QString::fromStdString(TextoVariabilidadeAnual(dados_)));
 }
 
 void TfrmConfiguracoes::btnConfiguracoesOkClick() {
@@ -189,6 +217,7 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
     v.SimularRad = cb_rad_->isChecked();
     v.SimularVVento = cb_vvento_->isChecked();
     v.SimularUmid = cb_umid_->isChecked();
+    texto.VariabilidadeAnual = cb_variabilidade_anual_->isChecked();
 
     // Every field is checked before the panel goes away, so that a bad value never reaches
     // the settings half-written.
@@ -204,6 +233,7 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
             break;
         case ResultadoValidacao::FaltaEstacaoPrec:
         case ResultadoValidacao::FaltaEstacaoClima:
+        case ResultadoValidacao::SemTotaisPrec:
             dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem);
             break;
         case ResultadoValidacao::Valida:

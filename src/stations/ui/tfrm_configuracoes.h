@@ -7,6 +7,8 @@
 #include "core/tdados.h"
 
 class QCheckBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +57,9 @@ class TfrmConfiguracoes : public QWidget {
     QCheckBox* cbVVento() const { return cb_vvento_; }
     QCheckBox* cbUmid() const { return cb_umid_; }
     QCheckBox* chkCorrecao() const { return chk_correcao_; }
+    QGroupBox* gbAvancado() const { return gb_avancado_; }
+    QCheckBox* cbVariabilidadeAnual() const { return cb_variabilidade_anual_; }
+    QLabel* lblVariabilidadeAnual() const { return lbl_variabilidade_anual_; }
     QPushButton* btnConfiguracoesOk() const { return btn_ok_; }
     QPushButton* btnConfiguracoesCancelar() const { return btn_cancelar_; }
 
@@ -67,6 +72,9 @@ class TfrmConfiguracoes : public QWidget {
     void configuracoesAlteradas(const ventaro::ConfiguracaoSerie& config);
 
   private:
+    // "Avançado": options beyond the model's own, one row each in gbAvancado's form (a check
+    // box across the row, or a label and its field).
+    void CriarAvancado();
     void btnConfiguracoesOkClick();
     void btnConfiguracoesCancelarClick();
 
@@ -90,6 +98,10 @@ class TfrmConfiguracoes : public QWidget {
     QCheckBox* cb_vvento_;
     QCheckBox* cb_umid_;
     QCheckBox* chk_correcao_;
+    QGroupBox* gb_avancado_;
+    QFormLayout* form_avancado_;
+    QCheckBox* cb_variabilidade_anual_;
+    QLabel* lbl_variabilidade_anual_;
     QPushButton* btn_ok_;
     QPushButton* btn_cancelar_;
 };

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -118,6 +119,40 @@ TEST_F(ConfiguracoesTest, MissingStationMessagesNameTheRainfallStationFirst) {
               QStringLiteral("É necessário selecionar uma estação climatológica para gerar uma "
                              "série climática."));
     EXPECT_TRUE(painel->isVisible());
+}
+
+// "Avançado" holds the year-to-year variability: off at first, said per station whether the
+// station can give it, written when confirmed, refused for a station without the totals.
+TEST_F(ConfiguracoesTest, AdvancedGroupHoldsTheYearToYearVariabilityPerStation) {
+    auto* painel = Abrir();
+    EXPECT_EQ(painel->gbAvancado()->title(), QStringLiteral("Avançado"));
+    EXPECT_EQ(painel->cbVariabilidadeAnual()->text(), QStringLiteral("Variabilidade interanual"));
+    EXPECT_FALSE(painel->cbVariabilidadeAnual()->isChecked());
+    EXPECT_TRUE(painel->lblVariabilidadeAnual()->text().isEmpty());
+
+    SelecionarEstacao("mmiEstacaoPluviometrica", "2345024");
+    painel = Abrir();
+    EXPECT_EQ(painel->lblVariabilidadeAnual()->text(),
+              QStringLiteral("Disponível para a estação 02345024."));
+    painel->cbVariabilidadeAnual()->setChecked(true);
+    Confirmar();
+    EXPECT_FALSE(painel->isVisible());
+    EXPECT_TRUE(janela_->Configuracao().VariabilidadeAnual);
+    EXPECT_TRUE(Abrir()->cbVariabilidadeAnual()->isChecked());
+    Capturar("07_configuracoes_avancado");
+
+    SelecionarEstacao("mmiEstacaoPluviometrica", "2045012");
+    painel = Abrir();
+    EXPECT_TRUE(painel->lblVariabilidadeAnual()->text().startsWith(
+        QStringLiteral("Indisponível para a estação 02045012")));
+    Confirmar();
+    ASSERT_EQ(dialogos_.mensagens.size(), 1u);
+    EXPECT_TRUE(dialogos_.mensagens[0].texto.contains(QStringLiteral("02045012")));
+    EXPECT_TRUE(painel->isVisible());
+    painel->cbVariabilidadeAnual()->setChecked(false);
+    Confirmar();
+    EXPECT_FALSE(painel->isVisible());
+    EXPECT_FALSE(janela_->Configuracao().VariabilidadeAnual);
 }
 
 TEST_F(ConfiguracoesTest, ValidConfirmationWritesEverySettingAndCancelWritesNone) {
