@@ -114,11 +114,6 @@ QString Q(const std::string& texto) {
 
 }  // namespace
 
-char SeparadorDecimalSistema() {
-    const QString ponto = QLocale::system().decimalPoint();
-    return ponto == QStringLiteral(",") ? ',' : '.';
-}
-
 Grafico::Grafico(Dialogos* dialogos, QWidget* pai)
     : QWidget(pai), dialogos_(dialogos), plot_(new QCustomPlot(this)) {
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/separador_decimal.h"
+
 class QCustomPlot;
 class QCPTextElement;
 
@@ -67,8 +69,5 @@ class Grafico : public QWidget {
     bool legenda_fora_ = false;
     double escala_[4] = {0, 1, 0, 1};
 };
-
-// Decimal separator of the user's regional settings.
-char SeparadorDecimalSistema();
 
 }  // namespace ventaro

@@ -133,7 +133,7 @@ TEST_F(PaineisVisualizacao, MonthlyViewGridCopyAndObservedCountsKept) {
     const auto* modelo = grade->model();
     EXPECT_EQ(modelo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Fev"));
     EXPECT_EQ(modelo->headerData(2, Qt::Vertical).toString(), QStringLiteral("Variação (%)"));
-    const char sep = SeparadorDecimalSistema();
+    const char sep = SeparadorDecimalDoSistema();
     EXPECT_EQ(grade->Grade().Celula(1, 1), FormatarFixo(janela_->Dados().XPrec[1], 2, sep));
     EXPECT_EQ(grade->Grade().Celula(2, 1), FormatarFixo(janela_->Estatisticas().XPrec[1], 2, sep));
     QCustomPlot* plot = PlotAtual(abas);
@@ -177,7 +177,7 @@ TEST_F(PaineisVisualizacao, RegressionChartsWithTheirLabels) {
     auto* painel = Abrir<TfrmGraficoRegressao>("mmiRegressaoLinear");
     AbasGraficos* abas = painel->pgGraficoRegressao();
     EXPECT_EQ(abas->AbaAtual(), 0u);
-    const char sep = SeparadorDecimalSistema();
+    const char sep = SeparadorDecimalDoSistema();
     const Resultados r{janela_->Clima(), janela_->Dados(), janela_->Estatisticas(),
                        janela_->ConfiguracaoClima()};
     for (const std::size_t aba : {std::size_t{0}, std::size_t{6 + 18}}) {
@@ -266,7 +266,7 @@ TEST_F(PaineisVisualizacao, SeriesTableListsEveryDay) {
     const TClima& clima = janela_->Clima();
     ASSERT_EQ(tabela->model()->rowCount(), clima.NumDias);
     ASSERT_EQ(tabela->model()->columnCount(), 10);
-    const TabelaSerie esperada(clima, true, SeparadorDecimalSistema());
+    const TabelaSerie esperada(clima, true, SeparadorDecimalDoSistema());
     for (int linha : {0, 59, static_cast<int>(clima.NumDias) - 1}) {
         for (int coluna = 0; coluna < 10; ++coluna) {
             EXPECT_EQ(tabela->model()->index(linha, coluna).data().toString(),
