@@ -23,25 +23,30 @@ class DialogosFalsos : public Dialogos {
         QString titulo;
         QString filtro;
         QString sufixo;
+        TipoArquivo tipo;
+        QString nome_sugerido;
     };
 
     std::optional<QString> NomeArquivoSalvar(QWidget*, const QString& titulo, const QString& filtro,
-                                             const QString& sufixo) override {
-        pedidos_salvar.push_back({titulo, filtro, sufixo});
+                                             const QString& sufixo, TipoArquivo tipo,
+                                             const QString& nome_sugerido) override {
+        pedidos_salvar.push_back({titulo, filtro, sufixo, tipo, nome_sugerido});
         if (respostas_salvar.empty()) return std::nullopt;
         auto resposta = respostas_salvar.front();
         respostas_salvar.pop_front();
         return resposta;
     }
-    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString&, const QString&) override {
+    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString&, const QString&,
+                                            TipoArquivo) override {
         return std::nullopt;
     }
     void Mensagem(QWidget*, Icone icone, const QString& titulo, const QString& texto,
                   const QString& detalhe) override {
         mensagens.push_back({icone, titulo, texto, detalhe});
     }
-    bool Confirmar(QWidget*, const QString& titulo, const QString& texto) override {
-        perguntas.push_back({Icone::Nenhum, titulo, texto, {}});
+    bool Confirmar(QWidget*, const QString& titulo, const QString& texto,
+                   const QString& detalhe) override {
+        perguntas.push_back({Icone::Nenhum, titulo, texto, detalhe});
         if (respostas_confirmar.empty()) return false;
         const bool resposta = respostas_confirmar.front();
         respostas_confirmar.pop_front();

@@ -195,16 +195,17 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
     const Validacao validacao = ValidarConfiguracoes(texto, dados_);
     const QString titulo = QString::fromUtf8(kTituloAplicacao);
     const QString mensagem = QString::fromStdString(validacao.Mensagem);
+    const QString detalhe = QString::fromStdString(validacao.Detalhe);
     switch (validacao.Resultado) {
         case ResultadoValidacao::CampoInvalido:
-            if (dialogos_.Confirmar(window(), titulo, mensagem)) {
+            if (dialogos_.Confirmar(window(), titulo, mensagem, detalhe)) {
                 emit configuracoesAlteradas(ConfiguracaoSerie::Padroes());
                 emit fechado();
             }
             break;
         case ResultadoValidacao::FaltaEstacaoPrec:
         case ResultadoValidacao::FaltaEstacaoClima:
-            dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem);
+            dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem, detalhe);
             break;
         case ResultadoValidacao::Valida:
             emit fechado();
