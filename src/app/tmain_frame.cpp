@@ -378,6 +378,7 @@ void TMainFrame::MostrarDicaDeRepouso() {
     status_dica_->setText(
         !aviso_.isEmpty() ? aviso_ : QString::fromStdString(ResumoExecucao(dados_, config_)));
 }
+
 QString TMainFrame::Status() const {
     return status_atividade_->text();
 }
@@ -387,7 +388,7 @@ QString TMainFrame::Dica() const {
 
 bool TMainFrame::event(QEvent* evento) {
     // The hint handler: the status bar's second panel shows the long part of the hint of the
-    // menu item or control under the pointer (and is cleared when there is none).
+    // menu item or control under the pointer; with none, the notice or the run's summary.
     if (evento->type() == QEvent::StatusTip) {
         const QString dica = static_cast<QStatusTipEvent*>(evento)->tip();
         dica_ativa_ = !dica.isEmpty();
