@@ -531,6 +531,23 @@ TEST_F(VentaroCliTest, OutputsThatWouldOverwriteTheDatabaseOrEachOtherAreRefused
     }
 }
 
+// Waits (up to 10 s) until process `pid` blocks `sinal`, which the command does once it waits
+// for signals on a thread of its own; a signal sent before that would kill it outright.
+bool EsperarSinalBloqueado(pid_t pid, int sinal) {
+    const std::string status = "/proc/" + std::to_string(pid) + "/status";
+    for (int tentativa = 0; tentativa < 10000; ++tentativa) {
+        std::ifstream arquivo(status);
+        std::string linha;
+        while (std::getline(arquivo, linha)) {
+            if (linha.rfind("SigBlk:", 0) != 0) continue;
+            const unsigned long long mascara = std::stoull(linha.substr(7), nullptr, 16);
+            if (mascara >> (sinal - 1) & 1ULL) return true;
+        }
+        ::usleep(1000);
+    }
+    return false;
+}
+
 // Ctrl+C or SIGTERM during a run stops it with no file left, hidden temporaries included; the
 // leftovers of runs killed outright never make a later run fail.
 TEST_F(VentaroCliTest, InterruptedRunsLeaveNoFileAndLeftoversNeverBlock) {
@@ -548,7 +565,7 @@ TEST_F(VentaroCliTest, InterruptedRunsLeaveNoFileAndLeftoversNeverBlock) {
     fs::remove(Em("serie.txt"));
     for (const int sinal : {SIGINT, SIGTERM}) {
         const pid_t pid = Iniciar(Gerar({"--anos", "3000", "--estatisticas", "e.csv"}));
-        ::usleep(150000);
+        EXPECT_TRUE(EsperarSinalBloqueado(pid, sinal));
         ::kill(pid, sinal);
         r = Esperar(pid);
         EXPECT_EQ(r.codigo, 128 + sinal) << r.erro;
