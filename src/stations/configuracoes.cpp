@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/erro.h"
+#include "stations/arquivo_cenario.h"
 #include "stations/estacoes.h"
 
 namespace ventaro {
@@ -45,6 +47,8 @@ TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     t.Correcao = config.Correcao;
     t.Variaveis = config.Variaveis;
     t.VariabilidadeAnual = config.VariabilidadeAnual;
+    t.Semente = std::to_string(config.Semente);
+    if (config.Cenario) t.ArquivoCenario = config.Cenario->Origem;
     return t;
 }
 
@@ -86,7 +90,8 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
     // refused here, before any setting is written.
     const auto num_anos = LerCampoInteiro(texto.NumAnos);
     const auto a_partir = LerCampoInteiro(texto.APartir);
-    if (!num_anos || !a_partir) {
+    const auto semente = LerCampoInteiro(texto.Semente);
+    if (!num_anos || !a_partir || !semente) {
         v.Resultado = ResultadoValidacao::CampoInvalido;
         v.Mensagem = kMensagemCampoInvalido;
         return v;
@@ -107,12 +112,29 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
             dados.Nome().empty() ? kMensagemVariabilidadeSemEstacao : MensagemSemTotaisPrec(dados);
         return v;
     }
+    std::optional<CenarioClimatico> cenario;
+    if (!texto.ArquivoCenario.empty()) {
+        try {
+            cenario = CarregarCenario(texto.ArquivoCenario);
+            // A wet fraction the station cannot take is said now, not at the run.
+            if (!dados.Nome().empty()) {
+                TDados copia = dados;
+                AplicarCenario(*cenario, copia);
+            }
+        } catch (const ErroVentaro& erro) {
+            v.Resultado = ResultadoValidacao::CenarioInvalido;
+            v.Mensagem = erro.what();
+            return v;
+        }
+    }
     ConfiguracaoSerie& c = v.Configuracao;
     c.NumAnos = *num_anos;
     c.APartir = *a_partir;
     c.Correcao = texto.Correcao;
     c.Variaveis = texto.Variaveis;
     c.VariabilidadeAnual = texto.VariabilidadeAnual;
+    c.Semente = *semente;
+    c.Cenario = std::move(cenario);
     return v;
 }
 
