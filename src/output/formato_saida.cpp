@@ -79,7 +79,7 @@ void VerificarFormatoSaida(FormatoSaida formato, const ConfiguracaoSerie& config
         throw ErroVentaro(
             "O arquivo de clima do WEPP precisa das tempestades (precipitação), das temperaturas "
             "máxima e mínima e da radiação, e a série não simulou: " +
-            faltam + ". Marque essas variáveis e calcule a série de novo.");
+            faltam + "; gere a série simulando também essas variáveis.");
     }
 }
 
