@@ -19,6 +19,34 @@ std::optional<QString> DialogosQt::NomeArquivoSalvar(QWidget* pai, const QString
     return dialogo.selectedFiles().constFirst();
 }
 
+std::optional<Dialogos::ArquivoSalvar> Dialogos::NomeArquivoSalvarTipo(QWidget* pai,
+                                                                       const QString& titulo,
+                                                                       const QStringList& filtros,
+                                                                       const QStringList& sufixos) {
+    const auto nome =
+        NomeArquivoSalvar(pai, titulo, filtros.join(QStringLiteral(";;")), sufixos.value(0));
+    if (!nome) return std::nullopt;
+    return ArquivoSalvar{*nome, 0};
+}
+
+std::optional<Dialogos::ArquivoSalvar> DialogosQt::NomeArquivoSalvarTipo(
+    QWidget* pai, const QString& titulo, const QStringList& filtros, const QStringList& sufixos) {
+    QFileDialog dialogo(pai, titulo, QString(), filtros.join(QStringLiteral(";;")));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(sufixos.value(0));
+    // The suffix follows the kind of file selected.
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                     [&dialogo, &filtros, &sufixos](const QString& filtro) {
+                         dialogo.setDefaultSuffix(sufixos.value(filtros.indexOf(filtro)));
+                     });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const auto filtro = filtros.indexOf(dialogo.selectedNameFilter());
+    return ArquivoSalvar{dialogo.selectedFiles().constFirst(), filtro < 0 ? 0 : int(filtro)};
+}
+
 std::optional<QString> DialogosQt::NomeArquivoAbrir(QWidget* pai, const QString& titulo,
                                                     const QString& filtro) {
     QString nome = QFileDialog::getOpenFileName(pai, titulo, QString(), filtro);

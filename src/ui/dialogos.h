@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <exception>
 #include <optional>
@@ -22,6 +23,17 @@ class Dialogos {
     virtual std::optional<QString> NomeArquivoSalvar(QWidget* pai, const QString& titulo,
                                                      const QString& filtro,
                                                      const QString& sufixo) = 0;
+    // Save-file dialog offering several kinds of file: `filtros` are its entries and `sufixos`
+    // the suffix each adds to a name typed without one (empty for none). Gives the name and the
+    // index of the entry selected, or nothing when the user cancels. By default the plain
+    // dialog with the first entry's suffix, reporting the first entry.
+    struct ArquivoSalvar {
+        QString Nome;
+        int Filtro = 0;
+    };
+    virtual std::optional<ArquivoSalvar> NomeArquivoSalvarTipo(QWidget* pai, const QString& titulo,
+                                                               const QStringList& filtros,
+                                                               const QStringList& sufixos);
     // Open-file dialog, empty when the user cancels.
     virtual std::optional<QString> NomeArquivoAbrir(QWidget* pai, const QString& titulo,
                                                     const QString& filtro) = 0;
@@ -40,6 +52,9 @@ class DialogosQt : public Dialogos {
   public:
     std::optional<QString> NomeArquivoSalvar(QWidget* pai, const QString& titulo,
                                              const QString& filtro, const QString& sufixo) override;
+    std::optional<ArquivoSalvar> NomeArquivoSalvarTipo(QWidget* pai, const QString& titulo,
+                                                       const QStringList& filtros,
+                                                       const QStringList& sufixos) override;
     std::optional<QString> NomeArquivoAbrir(QWidget* pai, const QString& titulo,
                                             const QString& filtro) override;
     void Mensagem(QWidget* pai, Icone icone, const QString& titulo, const QString& texto,

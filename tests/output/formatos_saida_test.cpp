@@ -365,7 +365,7 @@ TEST(GravarSaida, RefusesWhatItCannotWriteAndLeavesNothingUnconfirmed) {
                     sem_radiacao.config, '.');
         ADD_FAILURE() << "sem exceção";
     } catch (const ErroVentaro& e) {
-        EXPECT_NE(std::string(e.what()).find("não simulou: radiação."), std::string::npos)
+        EXPECT_NE(std::string(e.what()).find("não simulou: radiação;"), std::string::npos)
             << e.what();
     }
     std::ofstream(pasta / "arquivo") << "x";
