@@ -24,11 +24,14 @@ class DialogosFalsos : public Dialogos {
         QString titulo;
         QString filtro;
         QString sufixo;
+        TipoArquivo tipo;
+        QString nome_sugerido;
     };
 
     std::optional<QString> NomeArquivoSalvar(QWidget*, const QString& titulo, const QString& filtro,
-                                             const QString& sufixo) override {
-        pedidos_salvar.push_back({titulo, filtro, sufixo});
+                                             const QString& sufixo, TipoArquivo tipo,
+                                             const QString& nome_sugerido) override {
+        pedidos_salvar.push_back({titulo, filtro, sufixo, tipo, nome_sugerido});
         if (respostas_salvar.empty()) return std::nullopt;
         auto resposta = respostas_salvar.front();
         respostas_salvar.pop_front();
@@ -39,10 +42,10 @@ class DialogosFalsos : public Dialogos {
     // first entry's suffix.
     std::optional<ArquivoSalvar> NomeArquivoSalvarTipo(QWidget* pai, const QString& titulo,
                                                        const QStringList& filtros,
-                                                       const QStringList& sufixos) override {
-        filtros_oferecidos = filtros;
-        const auto nome =
-            NomeArquivoSalvar(pai, titulo, filtros.join(QStringLiteral(";;")), sufixos.value(0));
+                                                       const QStringList& sufixos, TipoArquivo tipo,
+                                                       const QString& nome_sugerido) override {
+        const auto nome = NomeArquivoSalvar(pai, titulo, filtros.join(QStringLiteral(";;")),
+                                            sufixos.value(0), tipo, nome_sugerido);
         int filtro = 0;
         if (!filtros_escolhidos.empty()) {
             filtro = filtros_escolhidos.front();
@@ -51,9 +54,9 @@ class DialogosFalsos : public Dialogos {
         if (!nome) return std::nullopt;
         return ArquivoSalvar{*nome, filtro};
     }
-    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString& titulo,
-                                            const QString& filtro) override {
-        pedidos_abrir.push_back({titulo, filtro, {}});
+    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString& titulo, const QString& filtro,
+                                            TipoArquivo tipo) override {
+        pedidos_abrir.push_back({titulo, filtro, {}, tipo, {}});
         if (respostas_abrir.empty()) return std::nullopt;
         auto resposta = respostas_abrir.front();
         respostas_abrir.pop_front();
@@ -63,8 +66,9 @@ class DialogosFalsos : public Dialogos {
                   const QString& detalhe) override {
         mensagens.push_back({icone, titulo, texto, detalhe});
     }
-    bool Confirmar(QWidget*, const QString& titulo, const QString& texto) override {
-        perguntas.push_back({Icone::Nenhum, titulo, texto, {}});
+    bool Confirmar(QWidget*, const QString& titulo, const QString& texto,
+                   const QString& detalhe) override {
+        perguntas.push_back({Icone::Nenhum, titulo, texto, detalhe});
         if (respostas_confirmar.empty()) return false;
         const bool resposta = respostas_confirmar.front();
         respostas_confirmar.pop_front();
@@ -74,8 +78,7 @@ class DialogosFalsos : public Dialogos {
 
     std::deque<std::optional<QString>> respostas_salvar;
     std::deque<int> filtros_escolhidos;
-    QStringList filtros_oferecidos;
-    std::deque<std::optional<QString>> respostas_abrir;
+    std::deque<QString> respostas_abrir;
     std::vector<PedidoSalvar> pedidos_abrir;
     std::deque<bool> respostas_confirmar;
     std::vector<PedidoSalvar> pedidos_salvar;

@@ -211,9 +211,9 @@ void TfrmConfiguracoes::CriarAvancado() {
 }
 
 void TfrmConfiguracoes::btnCenarioClick() {
-    const auto arquivo =
-        dialogos_.NomeArquivoAbrir(window(), QStringLiteral("Escolher cenário climático"),
-                                   QStringLiteral("Arquivos CSV (*.csv);;Todos os Arquivos (*.*)"));
+    const auto arquivo = dialogos_.NomeArquivoAbrir(
+        window(), QStringLiteral("Escolher cenário climático"),
+        QStringLiteral("Arquivos CSV (*.csv);;Todos os Arquivos (*.*)"), TipoArquivo::Cenario);
     if (arquivo) edt_cenario_->setText(*arquivo);
 }
 
@@ -266,9 +266,10 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
     const Validacao validacao = ValidarConfiguracoes(texto, dados_);
     const QString titulo = QString::fromUtf8(kTituloAplicacao);
     const QString mensagem = QString::fromStdString(validacao.Mensagem);
+    const QString detalhe = QString::fromStdString(validacao.Detalhe);
     switch (validacao.Resultado) {
         case ResultadoValidacao::CampoInvalido:
-            if (dialogos_.Confirmar(window(), titulo, mensagem)) {
+            if (dialogos_.Confirmar(window(), titulo, mensagem, detalhe)) {
                 emit configuracoesAlteradas(ConfiguracaoSerie::Padroes());
                 emit fechado();
             }
@@ -276,7 +277,7 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
         case ResultadoValidacao::FaltaEstacaoPrec:
         case ResultadoValidacao::FaltaEstacaoClima:
         case ResultadoValidacao::SemTotaisPrec:
-            dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem);
+            dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem, detalhe);
             break;
         case ResultadoValidacao::CenarioInvalido:
             dialogos_.Mensagem(window(), Dialogos::Icone::Erro, QStringLiteral("Erro"), mensagem);

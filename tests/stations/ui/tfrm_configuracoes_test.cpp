@@ -182,6 +182,8 @@ TEST_F(ConfiguracoesTest, AdvancedGroupHoldsTheSeedAndTheScenarioFile) {
     dialogos_.respostas_abrir.push_back(cenario);
     QTest::mouseClick(painel->btnCenario(), Qt::LeftButton);
     EXPECT_EQ(painel->edtCenario()->text(), cenario);
+    ASSERT_EQ(dialogos_.pedidos_abrir.size(), 1u);
+    EXPECT_EQ(dialogos_.pedidos_abrir[0].tipo, TipoArquivo::Cenario);
     Confirmar();
     ASSERT_EQ(dialogos_.mensagens.size(), 1u);
     EXPECT_EQ(dialogos_.mensagens[0].icone, Dialogos::Icone::Erro);
