@@ -117,6 +117,10 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
             if (!v.Detalhe.empty()) v.Detalhe += '\n';
             v.Detalhe += "Simular a partir do ano: " + MotivoCampoInvalido(texto.APartir) + ".";
         }
+        if (!semente) {
+            if (!v.Detalhe.empty()) v.Detalhe += '\n';
+            v.Detalhe += "Semente: " + MotivoCampoInvalido(texto.Semente) + ".";
+        }
         return v;
     }
     if (dados.Nome().empty() && texto.Variaveis.SimularPrec) {

@@ -77,6 +77,7 @@ TEST(ValidarConfiguracoes, DetailNamesTheFieldAtFaultAndWhy) {
         const char* a_partir;
         bool tmax;
         const char* detalhe;
+        const char* semente = "5";
     } casos[] = {
         {"", "1", false, "Número de anos: o campo está vazio."},
         {"5", "12a", false, "Simular a partir do ano: \"12a\" não é um número inteiro sem sinal."},
@@ -84,11 +85,16 @@ TEST(ValidarConfiguracoes, DetailNamesTheFieldAtFaultAndWhy) {
          "Número de anos: 4294967296 passa do maior valor aceito, 4294967295.\n"
          "Simular a partir do ano: o campo está vazio."},
         {"5", "1", true, "Marcadas sem estação climatológica: Temperatura máxima, Umidade."},
+        {"", "1", false,
+         "Número de anos: o campo está vazio.\nSemente: \"-3\" não é um número "
+         "inteiro sem sinal.",
+         "-3"},
     };
     for (const auto& c : casos) {
         TextoConfiguracoes t;
         t.NumAnos = c.num_anos;
         t.APartir = c.a_partir;
+        t.Semente = c.semente;
         t.Variaveis.SimularTMax = t.Variaveis.SimularUmid = c.tmax;
         EXPECT_EQ(ValidarConfiguracoes(t, DadosComEstacoes(true, false)).Detalhe, c.detalhe);
     }
