@@ -182,9 +182,11 @@ CenarioClimatico LerCenario(std::string_view texto, std::string nome, std::strin
     }
     for (int mes = 1; mes <= 12; ++mes) {
         if (!visto[static_cast<std::size_t>(mes - 1)]) {
-            leitor.Falhar(0, kColunasCenario[kMes],
+            // The line named is the file's last: where the month was still expected.
+            leitor.Falhar(numero_linha, kColunasCenario[kMes],
                           "falta o mês " + std::to_string(mes) +
-                              "; o arquivo deve ter uma linha para cada mês, de 1 a 12.");
+                              " (o arquivo termina nesta linha); o arquivo deve ter uma linha "
+                              "para cada mês, de 1 a 12.");
         }
     }
     return cenario;

@@ -76,7 +76,7 @@ TEST(LerCenario, RefusesBadFilesNamingLineAndField) {
         return s.replace(inicio, s.find('\n', inicio) - inicio, linha);
     };
     const Caso casos[] = {
-        {kCabecalho + Meses(7), {"dir/c.csv", "campo mes", "falta o mês 7"}},
+        {kCabecalho + Meses(7), {"dir/c.csv, linha 12, campo mes", "falta o mês 7"}},
         {Linha4("3,abc,0.9,1.5,-0.5,1.02"), {"linha 4", "campo fator_chuva_media", "\"abc\""}},
         {Linha4("3,1.1,0,1.5,-0.5,1.02"), {"linha 4", "campo fator_dias_chuvosos", "maior que 0"}},
         {Linha4("3,1.1,0.9,1.5,-0.5,-1"), {"linha 4", "campo fator_radiacao", "maior que 0"}},
