@@ -584,8 +584,8 @@ bool TMainFrame::SalvarSerie() {
         CursorOcupado cursor;
         const std::filesystem::path destino(QFile::encodeName(escolha->Nome).toStdString());
         if (formato == FormatoSaida::Serie) {
-            GravarSerie(destino, dados_, clima_, config_clima_.NumAnos,
-                        SeparadorDecimalDoSistema());
+            GravarSerie(destino, dados_, clima_, config_clima_.NumAnos, SeparadorDecimalDoSistema(),
+                        config_clima_.Cenario ? config_clima_.Cenario->Nome : std::string());
         } else {
             GravarSaida(formato, destino, dados_clima_, clima_, config_clima_, '.');
         }

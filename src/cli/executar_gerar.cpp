@@ -246,7 +246,8 @@ void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interru
                     }
                     r.estatisticas.emplace(
                         CaminhoRealizacao(*opcoes.estatisticas, k + 1, realizacoes),
-                        TextoEstatisticas(observado, gerado, config.VariabilidadeAnual));
+                        TextoEstatisticas(observado, gerado, config.VariabilidadeAnual,
+                                          config.Cenario ? config.Cenario->Nome : std::string()));
                     r.estatisticas->Fechar();
                 }
             } catch (...) {

@@ -162,7 +162,8 @@ SaidaPendente PrepararSaida(FormatoSaida formato, const std::filesystem::path& d
     switch (formato) {
         case FormatoSaida::Serie:
             Acrescentar(destino, [&](TextoEmBlocos& s) {
-                s.Texto(TextoSerie(dados, clima, config.NumAnos, separador));
+                s.Texto(TextoSerie(dados, clima, config.NumAnos, separador,
+                                   config.Cenario ? config.Cenario->Nome : std::string()));
             });
             break;
         case FormatoSaida::Csv:

@@ -137,6 +137,17 @@ TEST_F(GerarFormatosTest, ScenarioIsAppliedAndNamedInTheHeaders) {
               std::string::npos)
         << futuro.substr(0, 300);
     EXPECT_FALSE(futuro == Ler("atual.cli"));
+    // The series file names it after its length, the statistics on a comment line before them.
+    ASSERT_EQ(Gerar({"--anos", "3", "--saida", "futuro.txt", "--cenario", "futuro.csv",
+                     "--estatisticas", "futuro_est.csv"})
+                  .codigo,
+              0);
+    EXPECT_NE(Ler("futuro.txt").find("3 anos     Cen\xE1rio: futuro.csv\r\n"), std::string::npos);
+    EXPECT_EQ(Ler("futuro_est.csv")
+                  .rfind("# cenário futuro.csv; observado: o registro da estação, sem o cenário\n"
+                         "campo,mes,observado,gerado\n",
+                         0),
+              0u);
 }
 
 // Everything below is refused before any file is written, with a message naming what to change.

@@ -17,6 +17,7 @@
 #include "core/calendario.h"
 #include "core/erro.h"
 #include "generator/tcalcular_serie_sintetica.h"
+#include "output/arquivo_serie.h"
 #include "output/texto_ascii.h"
 #include "output/texto_em_blocos.h"
 #include "support/dados_exemplo.h"
@@ -355,6 +356,19 @@ TEST(GravarSaida, SeedAndScenarioNamedInEveryHeader) {
             EXPECT_NE(cabecalho.find("ssp585_2050.csv"), std::string::npos) << arquivo;
         }
     }
+    // The series file keeps its eleven header lines and names the scenario after the length;
+    // without a scenario it is the file it always was.
+    GravarSaida(FormatoSaida::Serie, pasta / "serie.txt", s.dados, s.clima, s.config, '.');
+    auto linhas = Linhas(Ler(pasta / "serie.txt"));
+    ASSERT_GT(linhas.size(), 11u);
+    EXPECT_EQ(linhas[8],
+              "Tamanho da S\xE9rie Sint\xE9tica:  3 anos     Cen\xE1rio: ssp585_2050.csv\r");
+    EXPECT_EQ(linhas[9], "\r");
+    s.config.Cenario.reset();
+    GravarSaida(FormatoSaida::Serie, pasta / "atual.txt", s.dados, s.clima, s.config, '.');
+    EXPECT_EQ(Ler(pasta / "atual.txt"), TextoSerie(s.dados, s.clima, s.config.NumAnos, '.'));
+    linhas = Linhas(Ler(pasta / "atual.txt"));
+    EXPECT_EQ(linhas[8], "Tamanho da S\xE9rie Sint\xE9tica:  3 anos\r");
 }
 
 TEST(GravarSaida, RefusesWhatItCannotWriteAndLeavesNothingUnconfirmed) {
