@@ -26,9 +26,11 @@
 #include "app/resumo_execucao.h"
 #include "app/splash.h"
 #include "core/calendario.h"
+#include "core/cenario_climatico.h"
 #include "core/erro.h"
 #include "core/estatisticas_serie.h"
 #include "output/arquivo_serie.h"
+#include "output/formato_saida.h"
 #include "stations/ui/tfrm_configuracoes.h"
 #include "stations/ui/tfrm_selecionar_estacao.h"
 #include "ui/cursor_ocupado.h"
@@ -482,9 +484,13 @@ void TMainFrame::mmiCalcularClick() {
     AtualizarResumo();
     // The worker works on copies of the stations and the settings, so the window may change
     // its own while it runs.
-    trabalhador_ = QThread::create([this, dados = dados_, config, cancelamento = cancelamento_] {
+    dados_em_calculo_ = dados_;
+    trabalhador_ = QThread::create([this, config, cancelamento = cancelamento_] {
         try {
-            resultado_ = gerador_.Calcular(dados, config, ModoCalculo::Normal,
+            // The scenario changes the copy the run reads; a month it cannot take is reported
+            // as the run's error.
+            if (config.Cenario) AplicarCenario(*config.Cenario, dados_em_calculo_);
+            resultado_ = gerador_.Calcular(dados_em_calculo_, config, ModoCalculo::Normal,
                                            {cancelamento.get(), progresso_});
         } catch (...) {
             erro_calculo_ = std::current_exception();
@@ -527,6 +533,7 @@ void TMainFrame::FimDoCalculo() {
     const std::vector<std::string> avisos_calculo = std::move(resultado_->Avisos);
     resultado_.reset();
     config_clima_ = config_em_calculo_;
+    dados_clima_ = dados_em_calculo_;
     pan_calculando_->DefinirPasso(QStringLiteral("Preparando para salvar a série gerada..."));
     // A save that fails is reported and still leaves the new series usable: the result menus
     // follow the run, so the user can save it again elsewhere and never views stale statistics.
@@ -547,17 +554,43 @@ void TMainFrame::FimDoCalculo() {
 }
 
 bool TMainFrame::SalvarSerie() {
-    const auto nome = dialogos_.NomeArquivoSalvar(
-        this, QStringLiteral("Salvar série sintética"),
-        QStringLiteral("Arquivos TXT (*.txt);;Todos os Arquivos (*.*)"), QStringLiteral("txt"),
-        TipoArquivo::Serie, QString::fromStdString(NomeSugeridoSerie(dados_, config_clima_)));
-    if (!nome) return true;
+    // The kinds of file the series can be saved as; "Todos os Arquivos" is the series file.
+    struct Tipo {
+        QString filtro;
+        QString sufixo;
+        FormatoSaida formato;
+    };
+    const std::vector<Tipo> tipos = {
+        {QStringLiteral("Arquivos TXT (*.txt)"), QStringLiteral("txt"), FormatoSaida::Serie},
+        {QStringLiteral("Arquivos CSV (*.csv)"), QStringLiteral("csv"), FormatoSaida::Csv},
+        {QStringLiteral("Clima do WEPP (*.cli)"), QStringLiteral("cli"), FormatoSaida::Wepp},
+        {QStringLiteral("Clima do WEPP com breakpoints (*.cli)"), QStringLiteral("cli"),
+         FormatoSaida::WeppBreakpoint},
+        {QStringLiteral("Pasta de clima do SWAT+ (*)"), QString(), FormatoSaida::Swat},
+        {QStringLiteral("Todos os Arquivos (*.*)"), QStringLiteral("txt"), FormatoSaida::Serie},
+    };
+    QStringList filtros, sufixos;
+    for (const Tipo& t : tipos) {
+        filtros << t.filtro;
+        sufixos << t.sufixo;
+    }
+    const auto escolha = dialogos_.NomeArquivoSalvarTipo(
+        this, QStringLiteral("Salvar série sintética"), filtros, sufixos, TipoArquivo::Serie,
+        QString::fromStdString(NomeSugeridoSerie(dados_, config_clima_)));
+    if (!escolha) return true;
+    const auto tipo = static_cast<std::size_t>(escolha->Filtro);
+    const FormatoSaida formato = tipo < tipos.size() ? tipos[tipo].formato : FormatoSaida::Serie;
     try {
         CursorOcupado cursor;
-        GravarSerie(std::filesystem::path(QFile::encodeName(*nome).toStdString()), dados_, clima_,
-                    config_clima_.NumAnos, SeparadorDecimalDoSistema());
+        const std::filesystem::path destino(QFile::encodeName(escolha->Nome).toStdString());
+        if (formato == FormatoSaida::Serie) {
+            GravarSerie(destino, dados_, clima_, config_clima_.NumAnos, SeparadorDecimalDoSistema(),
+                        config_clima_.Cenario ? config_clima_.Cenario->Nome : std::string());
+        } else {
+            GravarSaida(formato, destino, dados_clima_, clima_, config_clima_, '.');
+        }
         Avisar(QStringLiteral("Série salva em %1")
-                   .arg(QDir::toNativeSeparators(QFileInfo(*nome).absoluteFilePath())));
+                   .arg(QDir::toNativeSeparators(QFileInfo(escolha->Nome).absoluteFilePath())));
         return true;
     } catch (const std::exception& erro) {
         RelatarErro(dialogos_, this, erro);

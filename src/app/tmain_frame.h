@@ -143,6 +143,10 @@ class TMainFrame : public QMainWindow, public JanelaPaineis {
     ConfiguracaoSerie config_;
     ConfiguracaoSerie config_clima_;
     ConfiguracaoSerie config_em_calculo_;
+    // The stations as the run that produced Clima() saw them (under its scenario, if any), for
+    // the headers of the files of other models; and those of the run under way.
+    TDados dados_clima_;
+    TDados dados_em_calculo_;
     bool estatisticas_atualizadas_ = false;
 
     ProgressoQt* progresso_ = nullptr;

@@ -6,6 +6,7 @@
 #include "cli/comandos.h"
 #include "cli/executar.h"
 #include "cli/interrupcao.h"
+#include "output/formato_saida.h"
 
 namespace ventaro {
 
@@ -13,7 +14,7 @@ void RegistrarGerar(CLI::App& app) {
     auto opcoes = std::make_shared<OpcoesGerar>();
     CLI::App* cmd = app.add_subcommand(
         "gerar",
-        "Gera a série sintética diária das estações escolhidas e grava o arquivo da série.");
+        "Gera a série sintética diária das estações escolhidas e a grava no formato escolhido.");
     cmd->add_option("--db", opcoes->banco,
                     "Banco de dados de estações (padrão: bd.sqlite ao lado do executável, ou a "
                     "cópia do usuário em ~/.local/share/ventaro)")
@@ -57,9 +58,35 @@ void RegistrarGerar(CLI::App& app) {
                     "Separador decimal do arquivo, . ou , (padrão: o das configurações regionais)")
         ->type_name("SEP")
         ->check(separador);
-    cmd->add_option("--saida", opcoes->saida, "Arquivo da série sintética a gravar")
+    cmd->add_option("--saida", opcoes->saida,
+                    "Arquivo da série sintética a gravar (no formato swat, a pasta)")
         ->type_name("ARQ")
         ->required();
+    const CLI::Validator formato(
+        [](std::string& valor) -> std::string {
+            return LerFormatoSaida(valor)
+                       ? std::string()
+                       : "formato desconhecido \"" + valor + "\"; use " + NomesFormatosSaida();
+        },
+        "");
+    cmd->add_option("--formato", opcoes->formato,
+                    "Formato da saída: serie (o arquivo de colunas fixas), csv, wepp (clima "
+                    "contínuo do WEPP), wepp-breakpoint (o mesmo com breakpoints) ou swat (pasta "
+                    "com os arquivos de clima do SWAT+) (padrão: serie)")
+        ->type_name("FORMATO")
+        ->check(formato);
+    cmd->add_option("--semente", opcoes->semente,
+                    "Semente da sequência aleatória (padrão: 5, a série de sempre)")
+        ->type_name("N");
+    cmd->add_option("--realizacoes", opcoes->realizacoes,
+                    "Gera R séries, com as sementes N, N+1, ..., em todos os núcleos; cada saída "
+                    "recebe o sufixo _rNN (padrão: 1)")
+        ->type_name("R");
+    cmd->add_option("--cenario", opcoes->cenario,
+                    "Cenário de mudança climática: CSV com as colunas mes, fator_chuva_media, "
+                    "fator_dias_chuvosos, delta_tmax, delta_tmin e fator_radiacao, uma linha por "
+                    "mês")
+        ->type_name("ARQ.csv");
     cmd->add_option("--estatisticas", opcoes->estatisticas,
                     "Grava também um CSV com as estatísticas mensais observadas e geradas")
         ->type_name("ARQ.csv");

@@ -97,8 +97,18 @@ void AcrescentarInteranuais(std::string& texto, const TDados& observado, const T
 
 }  // namespace
 
-std::string TextoEstatisticas(const TDados& observado, const TDados& gerado, bool interanual) {
-    std::string texto = "campo,mes,observado,gerado\n";
+std::string TextoEstatisticas(const TDados& observado, const TDados& gerado, bool interanual,
+                              std::string_view cenario) {
+    std::string texto;
+    if (!cenario.empty()) {
+        texto = "# cenário ";
+        for (const char c : cenario) {
+            const auto b = static_cast<unsigned char>(c);
+            texto += b < 0x20 || b == 0x7F ? '?' : c;
+        }
+        texto += "; observado: o registro da estação, sem o cenário\n";
+    }
+    texto += "campo,mes,observado,gerado\n";
     for (const Campo& c : kCampos) {
         for (int mes = 1; mes <= 12; ++mes) {
             texto += c.nome;

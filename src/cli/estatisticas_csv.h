@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/tdados.h"
 
@@ -11,8 +12,10 @@ namespace ventaro {
 // every month 1-12 one line, with "." decimals and "\n" line ends. With `interanual`, then the
 // year-to-year variability of the totals (both containers hold them): XTotal and STotal, the
 // mean and deviation of each month's totals, for months 1-12, and the lines XTotalAnual,
-// STotalAnual and CVTotalAnual of the annual totals, whose month is empty.
+// STotalAnual and CVTotalAnual of the annual totals, whose month is empty. The statistics of a
+// series generated under a climate-change scenario (`cenario`, not empty) are preceded by a
+// comment line naming it.
 std::string TextoEstatisticas(const TDados& observado, const TDados& gerado,
-                              bool interanual = false);
+                              bool interanual = false, std::string_view cenario = {});
 
 }  // namespace ventaro

@@ -35,19 +35,27 @@ struct OpcoesGerar {
     std::optional<std::string> separador;
     std::string saida;
     std::optional<std::string> estatisticas;
+    std::optional<std::string> formato;
+    std::optional<std::string> semente;
+    std::optional<std::string> realizacoes;
+    std::optional<std::string> cenario;
 };
 
 class InterrupcaoPorSinal;
 
-// Loads the stations, runs the generator and writes the series file (and the statistics CSV
-// when asked). Every file is written only after everything else succeeded; an output that is
-// the station database or the other output is refused first (ErroUso). With `interrupcao`, a
-// signal stops the run and throws ErroInterrompido, leaving no file behind.
+// Loads the stations, applies the scenario to them, runs the generator and writes the series in
+// the chosen format (and the statistics CSV when asked); with --realizacoes R, R series with the
+// seeds N, N+1, ... on every core, each named with _rNN, each the file a run with its seed alone
+// would write. Every file is written only after every run and every other file succeeded; an
+// output that is the station database, the scenario file or another output is refused before
+// the run (ErroUso). With `interrupcao`, a signal stops the runs and throws ErroInterrompido,
+// leaving no file behind.
 void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interrupcao = nullptr);
 
 // The stations and the checked settings of a run, from the options that choose them (--db,
-// --pluviometrica, --climatologica, --anos, --a-partir, --sem-correcao, --variaveis); the
-// others are not read. Throws ErroUso or ErroVentaro as ExecutarGerar does.
+// --pluviometrica, --climatologica, --anos, --a-partir, --sem-correcao, --variaveis, --semente,
+// --cenario); the others are not read. The scenario is read and checked against the rainfall
+// station, not applied. Throws ErroUso or ErroVentaro as ExecutarGerar does.
 struct EntradaGeracao {
     TDados Dados;
     ConfiguracaoSerie Configuracao;

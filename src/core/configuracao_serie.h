@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "core/cenario_climatico.h"
 
 namespace ventaro {
 
@@ -30,8 +33,16 @@ struct ConfiguracaoSerie {
     // Rescale each month's wet-day depths so that the monthly and annual totals vary from year
     // to year as much as in the rainfall station's record. Off: the series of the model alone.
     bool VariabilidadeAnual = false;
+    // First state of the run's random stream: 5, the model's own, unless another is asked for
+    // (the members of an ensemble take one each).
+    uint32_t Semente = 5;
+    // A climate-change scenario for the run. Calcular reads only the parameters it is given:
+    // the front ends apply the scenario to a copy of the stations (AplicarCenario) before the
+    // run, and the writers name it. Empty: the present climate.
+    std::optional<CenarioClimatico> Cenario;
 
-    // 10 years from year 1, with corrections, storms simulated and no climate variable.
+    // 10 years from year 1, with corrections, storms simulated and no climate variable, seed 5
+    // and no scenario.
     static ConfiguracaoSerie Padroes() {
         ConfiguracaoSerie c;
         c.NumAnos = 10;

@@ -57,6 +57,9 @@ struct TDados {
     int32_t CodEstacaoClima = 0;
     double LatitudeClima = 0;
     double LongitudeClima = 0;
+    // Altitude in m: not used by the model, only named in the files of other models that ask
+    // for the station's elevation.
+    double AltitudeClima = 0;
     Mensal<int32_t> DUmidosClima;
     Mensal<int32_t> DSecosClima;
     Mensal<double> XTMaxSe, XTMaxCh, STMaxSe, STMaxCh;

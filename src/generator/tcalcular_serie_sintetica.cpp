@@ -20,8 +20,6 @@ namespace ventaro {
 
 namespace {
 
-constexpr uint32_t kSemente = 5;
-
 // The store of the run's calendar days. A length the machine cannot hold is the user's
 // setting, not a fault of the program: it is reported as such.
 TClima CriarSerie(const ConfiguracaoSerie& c) {
@@ -59,7 +57,7 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     resultado.Clima = CriarSerie(c);
     TClima& clima = resultado.Clima;
     FluxoAleatorio fluxo;
-    fluxo.Semear(kSemente);
+    fluxo.Semear(c.Semente);
     clima.LimparDia(0);
     const bool em_paralelo = nucleos_ == NucleosCalculo::Dois;
     ContextoPasso ctx{clima, dados, fluxo, cancelamento, progresso, metodo_, em_paralelo};

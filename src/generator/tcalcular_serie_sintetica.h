@@ -36,8 +36,9 @@ struct AcompanhamentoCalculo {
 };
 
 // Turns the monthly parameters of the selected stations into a daily synthetic series. A run is
-// a function of the station data and the settings alone (the stream is reseeded with 5 every
-// time), so one generator may serve independent runs on several threads at once.
+// a function of the station data and the settings alone (the stream is reseeded with the seed
+// of the settings, 5 by default, every time), so one generator may serve independent runs on
+// several threads at once.
 class TCalcularSerieSintetica {
   public:
     TCalcularSerieSintetica() = default;

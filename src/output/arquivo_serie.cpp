@@ -39,7 +39,8 @@ std::string NomeEmUmaLinha(std::string_view nome) {
     return s;
 }
 
-std::string Cabecalho(const TDados& dados, uint32_t num_anos, char separador) {
+std::string Cabecalho(const TDados& dados, uint32_t num_anos, char separador,
+                      std::string_view cenario) {
     std::string s;
     s += "Estação Pluviométrica.\r\n";
     s += "Código: " + std::to_string(dados.CodEstacao) +
@@ -53,7 +54,9 @@ std::string Cabecalho(const TDados& dados, uint32_t num_anos, char separador) {
     s += "Latitude: " + FormatoGeral(dados.LatitudeClima, separador) +
          "     Longitude: " + FormatoGeral(dados.LongitudeClima, separador) + "\r\n";
     s += "\r\n";
-    s += "Tamanho da Série Sintética:  " + std::to_string(num_anos) + " anos\r\n";
+    s += "Tamanho da Série Sintética:  " + std::to_string(num_anos) + " anos";
+    if (!cenario.empty()) s += "     Cenário: " + NomeEmUmaLinha(cenario);
+    s += "\r\n";
     s += "\r\n";
     s += kCabecalhoColunas;
     s += "\r\n";
@@ -108,8 +111,8 @@ void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos) {
     }
 }
 
-std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos,
-                       char separador) {
+std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador,
+                       std::string_view cenario) {
     const auto num_dias = static_cast<std::size_t>(clima.NumDias > 0 ? clima.NumDias : 0);
     // A wider year would shift every column of its lines.
     if (num_dias > 0) {
@@ -119,7 +122,7 @@ std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_an
             throw ErroVentaro(MensagemPeriodo(primeiro, ultimo - primeiro + 1));
         }
     }
-    std::string texto = Cabecalho(dados, num_anos, separador);
+    std::string texto = Cabecalho(dados, num_anos, separador, cenario);
     texto.reserve(texto.size() + num_dias * kLinhaTipica + kMaxLinha);
 
     Data data = clima.DataInicial;
@@ -152,8 +155,8 @@ std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_an
 }
 
 void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
-                 uint32_t num_anos, char separador) {
-    ArquivoTemporario(arquivo, TextoSerie(dados, clima, num_anos, separador)).Confirmar();
+                 uint32_t num_anos, char separador, std::string_view cenario) {
+    ArquivoTemporario(arquivo, TextoSerie(dados, clima, num_anos, separador, cenario)).Confirmar();
 }
 
 }  // namespace ventaro

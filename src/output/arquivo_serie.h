@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/tclima.h"
 #include "core/tdados.h"
@@ -18,13 +19,15 @@ void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos);
 
 // The series text file: 11 header lines (stations, coordinates, length, column headings) and
 // one fixed-column line per day, CR LF line ends, Windows-1252 text. `separador` is the decimal
-// separator of every number, header included. A series that ends after 9999 is refused as by
-// VerificarPeriodoArquivoSerie.
-std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador);
+// separator of every number, header included. A series generated under a climate-change
+// scenario names it (`cenario`, not empty) after its length on the ninth line; the other lines
+// stay as they are. A series that ends after 9999 is refused as by VerificarPeriodoArquivoSerie.
+std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador,
+                       std::string_view cenario = {});
 
 // Writes TextoSerie to `arquivo`. A file that cannot be created or written fails with an
 // ErroVentaro naming the path and the reason; on failure no partial file is left behind.
 void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
-                 uint32_t num_anos, char separador);
+                 uint32_t num_anos, char separador, std::string_view cenario = {});
 
 }  // namespace ventaro

@@ -62,7 +62,8 @@ void ArquivoTemporario::Escrever(std::string_view texto) {
     }
 }
 
-void ArquivoTemporario::Confirmar() {
+void ArquivoTemporario::Fechar() {
+    if (fd_ < 0) return;
     const int erro_fechamento = ::close(fd_) == 0 ? 0 : errno;
     fd_ = -1;
     if (erro_fechamento != 0) {
@@ -70,6 +71,10 @@ void ArquivoTemporario::Confirmar() {
         throw ErroVentaro("Não foi possível gravar o arquivo " + destino_.string() + ": " +
                           MotivoErro(erro_fechamento));
     }
+}
+
+void ArquivoTemporario::Confirmar() {
+    Fechar();
     std::error_code ec;
     std::filesystem::rename(temporario_, destino_, ec);
     if (ec) {

@@ -21,7 +21,10 @@ class ArquivoTemporario {
 
     // Appends to the file.
     void Escrever(std::string_view texto);
-    // Closes the file and renames it to the destination.
+    // Closes the file, which keeps its temporary name until Confirmar: many finished files may
+    // wait for each other without holding a descriptor each.
+    void Fechar();
+    // Closes the file (unless closed already) and renames it to the destination.
     void Confirmar();
 
     const std::filesystem::path& Temporario() const { return temporario_; }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/erro.h"
+#include "stations/arquivo_cenario.h"
 #include "stations/estacoes.h"
 
 namespace ventaro {
@@ -47,6 +49,8 @@ TextoConfiguracoes CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     t.Correcao = config.Correcao;
     t.Variaveis = config.Variaveis;
     t.VariabilidadeAnual = config.VariabilidadeAnual;
+    t.Semente = std::to_string(config.Semente);
+    if (config.Cenario) t.ArquivoCenario = config.Cenario->Origem;
     return t;
 }
 
@@ -104,13 +108,18 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
     // refused here, before any setting is written.
     const auto num_anos = LerCampoInteiro(texto.NumAnos);
     const auto a_partir = LerCampoInteiro(texto.APartir);
-    if (!num_anos || !a_partir) {
+    const auto semente = LerCampoInteiro(texto.Semente);
+    if (!num_anos || !a_partir || !semente) {
         v.Resultado = ResultadoValidacao::CampoInvalido;
         v.Mensagem = kMensagemCampoInvalido;
         if (!num_anos) v.Detalhe += "Número de anos: " + MotivoCampoInvalido(texto.NumAnos) + ".";
         if (!a_partir) {
             if (!v.Detalhe.empty()) v.Detalhe += '\n';
             v.Detalhe += "Simular a partir do ano: " + MotivoCampoInvalido(texto.APartir) + ".";
+        }
+        if (!semente) {
+            if (!v.Detalhe.empty()) v.Detalhe += '\n';
+            v.Detalhe += "Semente: " + MotivoCampoInvalido(texto.Semente) + ".";
         }
         return v;
     }
@@ -143,12 +152,29 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
             dados.Nome().empty() ? kMensagemVariabilidadeSemEstacao : MensagemSemTotaisPrec(dados);
         return v;
     }
+    std::optional<CenarioClimatico> cenario;
+    if (!texto.ArquivoCenario.empty()) {
+        try {
+            cenario = CarregarCenario(texto.ArquivoCenario);
+            // A wet fraction the station cannot take is said now, not at the run.
+            if (!dados.Nome().empty()) {
+                TDados copia = dados;
+                AplicarCenario(*cenario, copia);
+            }
+        } catch (const ErroVentaro& erro) {
+            v.Resultado = ResultadoValidacao::CenarioInvalido;
+            v.Mensagem = erro.what();
+            return v;
+        }
+    }
     ConfiguracaoSerie& c = v.Configuracao;
     c.NumAnos = *num_anos;
     c.APartir = *a_partir;
     c.Correcao = texto.Correcao;
     c.Variaveis = texto.Variaveis;
     c.VariabilidadeAnual = texto.VariabilidadeAnual;
+    c.Semente = *semente;
+    c.Cenario = std::move(cenario);
     return v;
 }
 

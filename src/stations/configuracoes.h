@@ -18,14 +18,19 @@ struct TextoConfiguracoes {
     bool Correcao = true;
     VariaveisSimuladas Variaveis;
     bool VariabilidadeAnual = false;
+    // The seed as typed, and the scenario file (empty: none).
+    std::string Semente = "5";
+    std::string ArquivoCenario;
 };
 
 enum class ResultadoValidacao {
     Valida,
-    CampoInvalido,      // empty, non-digits or beyond 32 bits: offer to restore the defaults
+    CampoInvalido,      // a year or the seed empty, non-digits or beyond 32 bits: offer to
+                        // restore the defaults
     FaltaEstacaoPrec,   // precipitation checked without a rainfall station
     FaltaEstacaoClima,  // a climate variable checked without a climatological station
     SemTotaisPrec,      // year-to-year variability without a rainfall station that has the totals
+    CenarioInvalido,    // a scenario file that cannot be read, or not for the rainfall station
 };
 
 struct Validacao {
@@ -57,9 +62,11 @@ std::optional<uint32_t> LerCampoInteiro(std::string_view texto);
 // Why LerCampoInteiro refuses `texto` ("o campo está vazio", ...); empty when it accepts it.
 std::string MotivoCampoInvalido(std::string_view texto);
 
-// Checks in the panel's order: year fields first, then the rainfall station, then the
-// climatological station, then the record's totals the year-to-year variability needs. Nothing
-// is written here; the caller applies Configuracao when valid.
+// Checks in the panel's order: year fields and seed first, then the rainfall station, then the
+// climatological station, then the record's totals the year-to-year variability needs, then the
+// scenario file (read and checked, and tried on the rainfall station when one is loaded; the
+// message names the file, line and field). Nothing is written here; the caller applies
+// Configuracao when valid.
 Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& dados);
 
 }  // namespace ventaro

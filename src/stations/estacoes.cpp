@@ -192,6 +192,7 @@ void CarregarEstacaoClima(BancoDados& banco, std::string_view codigo, TDados& da
     dados.CodEstacaoClima = Inteiro32(estacao, "CodEstacao");
     dados.LatitudeClima = estacao.Real("Latitude");
     dados.LongitudeClima = estacao.Real("Longitude");
+    dados.AltitudeClima = estacao.Real("Altitude");
     dados.XResJanTMax = estacao.Real("XResJanTMax");
     dados.XResJanTMin = estacao.Real("XResJanTMin");
     dados.XResJanRad = estacao.Real("XResJanRad");

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,6 +25,51 @@ std::optional<QString> DialogosQt::NomeArquivoSalvar(QWidget* pai, const QString
     QString nome = dialogo.selectedFiles().constFirst();
     pastas_.Lembrar(tipo, nome);
     return nome;
+}
+
+std::optional<Dialogos::ArquivoSalvar> Dialogos::NomeArquivoSalvarTipo(
+    QWidget* pai, const QString& titulo, const QStringList& filtros, const QStringList& sufixos,
+    TipoArquivo tipo, const QString& nome_sugerido) {
+    const auto nome = NomeArquivoSalvar(pai, titulo, filtros.join(QStringLiteral(";;")),
+                                        sufixos.value(0), tipo, nome_sugerido);
+    if (!nome) return std::nullopt;
+    return ArquivoSalvar{*nome, 0};
+}
+
+std::optional<Dialogos::ArquivoSalvar> DialogosQt::NomeArquivoSalvarTipo(
+    QWidget* pai, const QString& titulo, const QStringList& filtros, const QStringList& sufixos,
+    TipoArquivo tipo, const QString& nome_sugerido) {
+    QFileDialog dialogo(pai, titulo, pastas_.Pasta(tipo), filtros.join(QStringLiteral(";;")));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(sufixos.value(0));
+    if (!nome_sugerido.isEmpty()) dialogo.selectFile(nome_sugerido);
+    // The suffix follows the kind of file selected: the name typed so far gets the entry's
+    // suffix in place of another entry's (or of the "*" a filter such as "*.*" leaves), and
+    // loses it for an entry without one (a folder).
+    QObject::connect(
+        &dialogo, &QFileDialog::filterSelected, &dialogo,
+        [&dialogo, &filtros, &sufixos](const QString& filtro) {
+            const QString sufixo = sufixos.value(filtros.indexOf(filtro));
+            const QStringList escolhidos = dialogo.selectedFiles();
+            dialogo.setDefaultSuffix(sufixo);
+            if (escolhidos.isEmpty()) return;
+            const QFileInfo atual(escolhidos.constFirst());
+            if (atual.fileName().isEmpty() || atual.isDir()) return;
+            const QString antigo = atual.suffix();
+            if (antigo.isEmpty() || !(sufixos.contains(antigo) || antigo == QStringLiteral("*"))) {
+                return;
+            }
+            const QString base = atual.fileName().chopped(antigo.size() + 1);
+            dialogo.selectFile(sufixo.isEmpty() ? base : base + QLatin1Char('.') + sufixo);
+        });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString nome = dialogo.selectedFiles().constFirst();
+    pastas_.Lembrar(tipo, nome);
+    const auto filtro = filtros.indexOf(dialogo.selectedNameFilter());
+    return ArquivoSalvar{nome, filtro < 0 ? 0 : static_cast<int>(filtro)};
 }
 
 std::optional<QString> DialogosQt::NomeArquivoAbrir(QWidget* pai, const QString& titulo,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <exception>
 #include <optional>
@@ -26,6 +27,18 @@ class Dialogos {
                                                      const QString& filtro, const QString& sufixo,
                                                      TipoArquivo tipo = TipoArquivo::Nenhum,
                                                      const QString& nome_sugerido = {}) = 0;
+    // Save-file dialog offering several kinds of file: `filtros` are its entries and `sufixos`
+    // the suffix each adds to a name typed without one (empty for none); the suggested name's
+    // suffix follows the entry selected. Gives the name and the index of the entry selected, or
+    // nothing when the user cancels. By default NomeArquivoSalvar with the first entry's suffix,
+    // reporting the first entry.
+    struct ArquivoSalvar {
+        QString Nome;
+        int Filtro = 0;
+    };
+    virtual std::optional<ArquivoSalvar> NomeArquivoSalvarTipo(
+        QWidget* pai, const QString& titulo, const QStringList& filtros, const QStringList& sufixos,
+        TipoArquivo tipo = TipoArquivo::Nenhum, const QString& nome_sugerido = {});
     // Open-file dialog, in the folder last used for `tipo`; empty when the user cancels.
     virtual std::optional<QString> NomeArquivoAbrir(QWidget* pai, const QString& titulo,
                                                     const QString& filtro,
@@ -50,6 +63,10 @@ class DialogosQt : public Dialogos {
                                              const QString& filtro, const QString& sufixo,
                                              TipoArquivo tipo,
                                              const QString& nome_sugerido) override;
+    std::optional<ArquivoSalvar> NomeArquivoSalvarTipo(QWidget* pai, const QString& titulo,
+                                                       const QStringList& filtros,
+                                                       const QStringList& sufixos, TipoArquivo tipo,
+                                                       const QString& nome_sugerido) override;
     std::optional<QString> NomeArquivoAbrir(QWidget* pai, const QString& titulo,
                                             const QString& filtro, TipoArquivo tipo) override;
     void Mensagem(QWidget* pai, Icone icone, const QString& titulo, const QString& texto,

@@ -16,6 +16,8 @@ QString Chave(TipoArquivo tipo) {
             return QStringLiteral("pastas/estacoes");
         case TipoArquivo::Importacao:
             return QStringLiteral("pastas/importacao");
+        case TipoArquivo::Cenario:
+            return QStringLiteral("pastas/cenario");
         case TipoArquivo::Nenhum:
             break;
     }

@@ -10,6 +10,7 @@ enum class TipoArquivo {
     Serie,       // series files the program writes
     Estacoes,    // station lists and inventories
     Importacao,  // observation files and databases the stations are imported from
+    Cenario,     // climate-change scenario files
 };
 
 // The folder last used for each kind of file, kept between runs of the program in the user's

@@ -58,7 +58,9 @@ TEST_F(CalculoTest, CompletedRunWritesTheChosenFileAndEnablesTheResults) {
     ASSERT_EQ(dialogos_.pedidos_salvar.size(), 1u);
     EXPECT_EQ(dialogos_.pedidos_salvar[0].titulo, QStringLiteral("Salvar série sintética"));
     EXPECT_EQ(dialogos_.pedidos_salvar[0].filtro,
-              QStringLiteral("Arquivos TXT (*.txt);;Todos os Arquivos (*.*)"));
+              QStringLiteral("Arquivos TXT (*.txt);;Arquivos CSV (*.csv);;Clima do WEPP (*.cli);;"
+                             "Clima do WEPP com breakpoints (*.cli);;Pasta de clima do SWAT+ "
+                             "(*);;Todos os Arquivos (*.*)"));
     EXPECT_EQ(dialogos_.pedidos_salvar[0].sufixo, QStringLiteral("txt"));
     // The dialog opens in the folder of series files with a name from the stations and years,
     // and the status bar says where the series went.
@@ -88,6 +90,52 @@ TEST_F(CalculoTest, CompletedRunWritesTheChosenFileAndEnablesTheResults) {
     Item("mmiSalvarResultados")->trigger();
     EXPECT_EQ(Linhas(outro), linhas);
     EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
+}
+
+// The kind of file chosen in the save dialog decides the format; the files name the run's seed
+// and scenario, and a format the run cannot give is refused with a message.
+TEST_F(CalculoTest, SavesInTheFormatChosenInTheDialog) {
+    SelecionarAmbas();
+    ConfiguracaoSerie config = janela_->Configuracao();
+    config.NumAnos = 2;
+    config.APartir = 2000;
+    config.Semente = 11;
+    config.Cenario = CenarioClimatico{};
+    config.Cenario->Nome = "quente.csv";
+    for (int m = 1; m <= 12; ++m) config.Cenario->Meses[m].DeltaTMax = 3;
+    janela_->DefinirConfiguracao(config);
+    dialogos_.respostas_salvar.push_back(Caminho(QStringLiteral("clima.cli")));
+    dialogos_.filtros_escolhidos.push_back(2);
+    Calcular();
+    ASSERT_TRUE(dialogos_.mensagens.empty()) << dialogos_.mensagens[0].texto.toStdString();
+    const QStringList wepp =
+        Linhas(Caminho(QStringLiteral("clima.cli"))).join(QString()).split(QLatin1Char('\n'));
+    ASSERT_GT(wepp.size(), 15 + 731);
+    EXPECT_EQ(wepp[0], QStringLiteral("0.0"));
+    EXPECT_TRUE(wepp[2].contains(QStringLiteral("semente 11")));
+    EXPECT_TRUE(wepp[2].contains(QStringLiteral("cenario quente.csv")));
+    // The header's observed means are those the run saw: 3 °C warmer.
+    const double tmax_jan = wepp[6].split(u' ', Qt::SkipEmptyParts)[0].toDouble();
+    const TDados& dados = janela_->Dados();
+    EXPECT_GT(tmax_jan, std::min(dados.XTMaxSe[1], dados.XTMaxCh[1]) + 2.9);
+
+    dialogos_.respostas_salvar.push_back(Caminho(QStringLiteral("swat")));
+    dialogos_.filtros_escolhidos.push_back(4);
+    Item("mmiSalvarResultados")->trigger();
+    EXPECT_TRUE(QFile::exists(Caminho(QStringLiteral("swat/p02045012.pcp"))));
+    EXPECT_TRUE(QFile::exists(Caminho(QStringLiteral("swat/tmp.cli"))));
+
+    // Without radiation there is no WEPP file.
+    config.Cenario.reset();
+    config.Variaveis.SimularRad = false;
+    janela_->DefinirConfiguracao(config);
+    dialogos_.respostas_salvar.push_back(Caminho(QStringLiteral("sem_rad.cli")));
+    dialogos_.filtros_escolhidos.push_back(3);
+    Calcular();
+    ASSERT_EQ(dialogos_.mensagens.size(), 1u);
+    EXPECT_TRUE(dialogos_.mensagens[0].texto.contains(QStringLiteral("não simulou: radiação")));
+    EXPECT_FALSE(QFile::exists(Caminho(QStringLiteral("sem_rad.cli"))));
+    EXPECT_TRUE(Item("mmiSalvarResultados")->isEnabled());
 }
 
 TEST_F(CalculoTest, CancelledRunWritesNothingAndDisablesTheResults) {

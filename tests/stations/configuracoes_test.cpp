@@ -1,7 +1,10 @@
 #include "stations/configuracoes.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace ventaro {
@@ -74,6 +77,7 @@ TEST(ValidarConfiguracoes, DetailNamesTheFieldAtFaultAndWhy) {
         const char* a_partir;
         bool tmax;
         const char* detalhe;
+        const char* semente = "5";
     } casos[] = {
         {"", "1", false, "Número de anos: o campo está vazio."},
         {"5", "12a", false, "Simular a partir do ano: \"12a\" não é um número inteiro sem sinal."},
@@ -81,11 +85,16 @@ TEST(ValidarConfiguracoes, DetailNamesTheFieldAtFaultAndWhy) {
          "Número de anos: 4294967296 passa do maior valor aceito, 4294967295.\n"
          "Simular a partir do ano: o campo está vazio."},
         {"5", "1", true, "Marcadas sem estação climatológica: Temperatura máxima, Umidade."},
+        {"", "1", false,
+         "Número de anos: o campo está vazio.\nSemente: \"-3\" não é um número "
+         "inteiro sem sinal.",
+         "-3"},
     };
     for (const auto& c : casos) {
         TextoConfiguracoes t;
         t.NumAnos = c.num_anos;
         t.APartir = c.a_partir;
+        t.Semente = c.semente;
         t.Variaveis.SimularTMax = t.Variaveis.SimularUmid = c.tmax;
         EXPECT_EQ(ValidarConfiguracoes(t, DadosComEstacoes(true, false)).Detalhe, c.detalhe);
     }
@@ -177,6 +186,59 @@ TEST(ValidarConfiguracoes, VariabilityNeedsTheRecordsTotalsAndIsCarriedThrough) 
     EXPECT_TRUE(v.Configuracao.VariabilidadeAnual);
     EXPECT_TRUE(CarregarConfiguracoes(v.Configuracao).VariabilidadeAnual);
     EXPECT_FALSE(ConfiguracaoSerie::Padroes().VariabilidadeAnual);
+}
+
+// The seed is a field like the years; the scenario file is read and tried on the loaded rainfall
+// station at confirmation, and a bad one is refused with the reader's message.
+TEST(ValidarConfiguracoes, SeedAndScenarioAreCheckedAndCarriedThrough) {
+    const auto arquivo = std::filesystem::temp_directory_path() /
+                         ("ventaro_cenario_" + std::to_string(::getpid()) + ".csv");
+    const auto Gravar = [&arquivo](double fator_dias) {
+        std::ofstream out(arquivo);
+        out << "mes,fator_chuva_media,fator_dias_chuvosos,delta_tmax,delta_tmin,fator_radiacao\n";
+        for (int m = 1; m <= 12; ++m) out << m << ",1.1," << fator_dias << ",2,1.5,1\n";
+    };
+    TDados d = DadosComEstacoes(true, true);
+    for (int m = 1; m <= 12; ++m) {
+        d.PCC[m] = 0.5;
+        d.PCS[m] = 0.25;  // wet fraction 1/3
+    }
+    TextoConfiguracoes t;
+    t.NumAnos = t.APartir = "1";
+    t.Semente = "4294967295";
+    t.ArquivoCenario = arquivo.string();
+
+    Gravar(0.9);
+    Validacao v = ValidarConfiguracoes(t, d);
+    ASSERT_EQ(v.Resultado, ResultadoValidacao::Valida) << v.Mensagem;
+    EXPECT_EQ(v.Configuracao.Semente, 4294967295u);
+    ASSERT_TRUE(v.Configuracao.Cenario);
+    EXPECT_EQ(v.Configuracao.Cenario->Nome, arquivo.filename().string());
+    EXPECT_EQ(v.Configuracao.Cenario->Meses[4].DeltaTMax, 2);
+    EXPECT_EQ(CarregarConfiguracoes(v.Configuracao).ArquivoCenario, arquivo.string());
+    EXPECT_EQ(CarregarConfiguracoes(v.Configuracao).Semente, "4294967295");
+    EXPECT_EQ(CarregarConfiguracoes(ConfiguracaoSerie::Padroes()).Semente, "5");
+
+    // A wet fraction of 1/3 times 3.5 is refused for this station, not without one.
+    Gravar(3.5);
+    v = ValidarConfiguracoes(t, d);
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::CenarioInvalido);
+    EXPECT_NE(v.Mensagem.find("linha 2, campo fator_dias_chuvosos: no mês 1"), std::string::npos)
+        << v.Mensagem;
+    TextoConfiguracoes so_clima = t;
+    so_clima.Variaveis = {false, true, false, false, false, false};
+    EXPECT_EQ(ValidarConfiguracoes(so_clima, DadosComEstacoes(false, true)).Resultado,
+              ResultadoValidacao::Valida);
+
+    std::filesystem::remove(arquivo);
+    v = ValidarConfiguracoes(t, d);
+    EXPECT_EQ(v.Resultado, ResultadoValidacao::CenarioInvalido);
+    EXPECT_NE(v.Mensagem.find("arquivo não encontrado"), std::string::npos) << v.Mensagem;
+
+    for (const char* ruim : {"", "-1", "4294967296", "5x"}) {
+        t.Semente = ruim;
+        EXPECT_EQ(ValidarConfiguracoes(t, d).Resultado, ResultadoValidacao::CampoInvalido) << ruim;
+    }
 }
 
 TEST(CarregarRotulosEstacoes, CodesZeroPaddedAndZeroMeansEmpty) {

@@ -91,6 +91,7 @@ TDados ComIdentidadeClima(TDados d, const IdentidadeEstacao& e) {
     d.SetNomeClima(e.Nome);
     d.LatitudeClima = e.Latitude;
     d.LongitudeClima = e.Longitude;
+    d.AltitudeClima = e.Altitude.value_or(0);
     return d;
 }
 

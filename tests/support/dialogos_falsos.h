@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <deque>
 #include <optional>
@@ -36,8 +37,26 @@ class DialogosFalsos : public Dialogos {
         respostas_salvar.pop_front();
         return resposta;
     }
-    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString&, const QString&,
-                                            TipoArquivo) override {
+    // Answered from respostas_salvar, with the entry taken from filtros_escolhidos (the first
+    // when it is empty); recorded in pedidos_salvar with the entries joined by ";;" and the
+    // first entry's suffix.
+    std::optional<ArquivoSalvar> NomeArquivoSalvarTipo(QWidget* pai, const QString& titulo,
+                                                       const QStringList& filtros,
+                                                       const QStringList& sufixos, TipoArquivo tipo,
+                                                       const QString& nome_sugerido) override {
+        const auto nome = NomeArquivoSalvar(pai, titulo, filtros.join(QStringLiteral(";;")),
+                                            sufixos.value(0), tipo, nome_sugerido);
+        int filtro = 0;
+        if (!filtros_escolhidos.empty()) {
+            filtro = filtros_escolhidos.front();
+            filtros_escolhidos.pop_front();
+        }
+        if (!nome) return std::nullopt;
+        return ArquivoSalvar{*nome, filtro};
+    }
+    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString& titulo, const QString& filtro,
+                                            TipoArquivo tipo) override {
+        pedidos_abrir.push_back({titulo, filtro, {}, tipo, {}});
         if (respostas_abrir.empty()) return std::nullopt;
         auto resposta = respostas_abrir.front();
         respostas_abrir.pop_front();
@@ -58,7 +77,9 @@ class DialogosFalsos : public Dialogos {
     void AbrirEndereco(const QUrl& endereco) override { enderecos.push_back(endereco); }
 
     std::deque<std::optional<QString>> respostas_salvar;
+    std::deque<int> filtros_escolhidos;
     std::deque<QString> respostas_abrir;
+    std::vector<PedidoSalvar> pedidos_abrir;
     std::deque<bool> respostas_confirmar;
     std::vector<PedidoSalvar> pedidos_salvar;
     std::vector<MensagemMostrada> mensagens;

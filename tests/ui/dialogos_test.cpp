@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -104,6 +105,48 @@ TEST_F(PastasTest, FileDialogsOpenWhereTheKindWasLastUsed) {
                                            TipoArquivo::Importacao));
     EXPECT_EQ(pasta_aberta, QDir::homePath());
     EXPECT_EQ(PastasLembradas(organizacao_).Pasta(TipoArquivo::Importacao), QDir::homePath());
+}
+
+// The save dialog of several kinds of file reports the kind chosen; the name offered takes the
+// suffix of each kind as the user goes through them (none for a folder, the kind's own added
+// on accepting a name left without one).
+TEST_F(PastasTest, SaveDialogWithKindsReportsTheKindChosenAndFollowsItsSuffix) {
+    const QString series = Pasta(QStringLiteral("series"));
+    PastasLembradas(organizacao_).Lembrar(TipoArquivo::Serie, series + QStringLiteral("/x.txt"));
+    DialogosQt dialogos{PastasLembradas(organizacao_)};
+    const QStringList filtros = {QStringLiteral("Arquivos TXT (*.txt)"),
+                                 QStringLiteral("Arquivos CSV (*.csv)"),
+                                 QStringLiteral("Clima (*.cli)"), QStringLiteral("Pasta (*)")};
+    const QStringList sufixos = {QStringLiteral("txt"), QStringLiteral("csv"),
+                                 QStringLiteral("cli"), QString()};
+
+    QStringList nomes_vistos;
+    AoAbrir([&](QFileDialog& d) {
+        auto* nome = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* tipos = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(tipos, nullptr);
+        nomes_vistos << nome->text();
+        for (const int i : {1, 3, 2}) {  // as the user picks them in the list
+            tipos->setCurrentIndex(i);
+            emit tipos->activated(i);
+            emit tipos->textActivated(tipos->currentText());
+            nomes_vistos << nome->text();
+        }
+        static_cast<QDialog&>(d).accept();
+    });
+    const auto escolha =
+        dialogos.NomeArquivoSalvarTipo(nullptr, QStringLiteral("Salvar"), filtros, sufixos,
+                                       TipoArquivo::Serie, QStringLiteral("serie_2anos.txt"));
+    EXPECT_EQ(nomes_vistos,
+              (QStringList{QStringLiteral("serie_2anos.txt"), QStringLiteral("serie_2anos.csv"),
+                           QStringLiteral("serie_2anos"), QStringLiteral("serie_2anos")}));
+    ASSERT_TRUE(escolha.has_value());
+    EXPECT_EQ(escolha->Filtro, 2);
+    EXPECT_EQ(escolha->Nome, series + QStringLiteral("/serie_2anos.cli"));
+
+    AoAbrir([](QFileDialog& d) { static_cast<QDialog&>(d).reject(); });
+    EXPECT_FALSE(dialogos.NomeArquivoSalvarTipo(nullptr, QStringLiteral("Salvar"), filtros, sufixos,
+                                                TipoArquivo::Serie, QString()));
 }
 
 }  // namespace

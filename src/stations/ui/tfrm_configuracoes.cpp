@@ -1,6 +1,7 @@
 #include "stations/ui/tfrm_configuracoes.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -177,6 +178,43 @@ void TfrmConfiguracoes::CriarAvancado() {
     linha->addWidget(cb_variabilidade_anual_);
     linha->addWidget(lbl_variabilidade_anual_);
     form_avancado_->addRow(linha);
+
+    edt_semente_ = new QLineEdit(gb_avancado_);
+    edt_semente_->setObjectName(QStringLiteral("edtSemente"));
+    edt_semente_->installEventFilter(new FiltroInteiro(edt_semente_));
+    edt_semente_->setAlignment(Qt::AlignRight);
+    edt_semente_->setMaximumWidth(110);
+    edt_semente_->setToolTip(
+        QStringLiteral("Estado inicial da sequência aleatória. Com 5, o valor de sempre, a mesma "
+                       "série de sempre; outra semente dá outra série igualmente provável."));
+    form_avancado_->addRow(QStringLiteral("Semente:"), edt_semente_);
+
+    // The scenario file, chosen with the button; empty is the present climate.
+    edt_cenario_ = new QLineEdit(gb_avancado_);
+    edt_cenario_->setObjectName(QStringLiteral("edtCenario"));
+    edt_cenario_->setReadOnly(true);
+    edt_cenario_->setPlaceholderText(QStringLiteral("Nenhum (clima atual)"));
+    edt_cenario_->setToolTip(
+        QStringLiteral("Arquivo CSV com uma linha por mês: mes, fator_chuva_media, "
+                       "fator_dias_chuvosos, delta_tmax, delta_tmin, fator_radiacao."));
+    btn_cenario_ = new QPushButton(QStringLiteral("Escolher..."), gb_avancado_);
+    btn_cenario_->setObjectName(QStringLiteral("btnCenario"));
+    btn_sem_cenario_ = new QPushButton(QStringLiteral("Nenhum"), gb_avancado_);
+    btn_sem_cenario_->setObjectName(QStringLiteral("btnSemCenario"));
+    auto* linha_cenario = new QHBoxLayout;
+    linha_cenario->addWidget(edt_cenario_, 1);
+    linha_cenario->addWidget(btn_cenario_);
+    linha_cenario->addWidget(btn_sem_cenario_);
+    form_avancado_->addRow(QStringLiteral("Cenário climático:"), linha_cenario);
+    connect(btn_cenario_, &QPushButton::clicked, this, &TfrmConfiguracoes::btnCenarioClick);
+    connect(btn_sem_cenario_, &QPushButton::clicked, edt_cenario_, &QLineEdit::clear);
+}
+
+void TfrmConfiguracoes::btnCenarioClick() {
+    const auto arquivo = dialogos_.NomeArquivoAbrir(
+        window(), QStringLiteral("Escolher cenário climático"),
+        QStringLiteral("Arquivos CSV (*.csv);;Todos os Arquivos (*.*)"), TipoArquivo::Cenario);
+    if (arquivo) edt_cenario_->setText(*arquivo);
 }
 
 void TfrmConfiguracoes::CarregarConfiguracoes(const ConfiguracaoSerie& config) {
@@ -203,6 +241,8 @@ void TfrmConfiguracoes::CarregarConfiguracoes(const ConfiguracaoSerie& config) {
     cb_umid_->setChecked(v.SimularUmid);
     cb_variabilidade_anual_->setChecked(texto.VariabilidadeAnual);
     lbl_variabilidade_anual_->setText(QString::fromStdString(TextoVariabilidadeAnual(dados_)));
+    edt_semente_->setText(QString::fromStdString(texto.Semente));
+    edt_cenario_->setText(QFile::decodeName(QByteArray::fromStdString(texto.ArquivoCenario)));
 }
 
 void TfrmConfiguracoes::btnConfiguracoesOkClick() {
@@ -218,6 +258,8 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
     v.SimularVVento = cb_vvento_->isChecked();
     v.SimularUmid = cb_umid_->isChecked();
     texto.VariabilidadeAnual = cb_variabilidade_anual_->isChecked();
+    texto.Semente = edt_semente_->text().toStdString();
+    texto.ArquivoCenario = QFile::encodeName(edt_cenario_->text()).toStdString();
 
     // Every field is checked before the panel goes away, so that a bad value never reaches
     // the settings half-written.
@@ -236,6 +278,9 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
         case ResultadoValidacao::FaltaEstacaoClima:
         case ResultadoValidacao::SemTotaisPrec:
             dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem, detalhe);
+            break;
+        case ResultadoValidacao::CenarioInvalido:
+            dialogos_.Mensagem(window(), Dialogos::Icone::Erro, QStringLiteral("Erro"), mensagem);
             break;
         case ResultadoValidacao::Valida:
             emit fechado();

@@ -60,6 +60,10 @@ class TfrmConfiguracoes : public QWidget {
     QGroupBox* gbAvancado() const { return gb_avancado_; }
     QCheckBox* cbVariabilidadeAnual() const { return cb_variabilidade_anual_; }
     QLabel* lblVariabilidadeAnual() const { return lbl_variabilidade_anual_; }
+    QLineEdit* edtSemente() const { return edt_semente_; }
+    QLineEdit* edtCenario() const { return edt_cenario_; }
+    QPushButton* btnCenario() const { return btn_cenario_; }
+    QPushButton* btnSemCenario() const { return btn_sem_cenario_; }
     QPushButton* btnConfiguracoesOk() const { return btn_ok_; }
     QPushButton* btnConfiguracoesCancelar() const { return btn_cancelar_; }
 
@@ -75,6 +79,7 @@ class TfrmConfiguracoes : public QWidget {
     // "Avançado": options beyond the model's own, one row each in gbAvancado's form (a check
     // box across the row, or a label and its field).
     void CriarAvancado();
+    void btnCenarioClick();
     void btnConfiguracoesOkClick();
     void btnConfiguracoesCancelarClick();
 
@@ -102,6 +107,10 @@ class TfrmConfiguracoes : public QWidget {
     QFormLayout* form_avancado_;
     QCheckBox* cb_variabilidade_anual_;
     QLabel* lbl_variabilidade_anual_;
+    QLineEdit* edt_semente_;
+    QLineEdit* edt_cenario_;
+    QPushButton* btn_cenario_;
+    QPushButton* btn_sem_cenario_;
     QPushButton* btn_ok_;
     QPushButton* btn_cancelar_;
 };

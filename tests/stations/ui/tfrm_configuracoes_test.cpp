@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -153,6 +154,60 @@ TEST_F(ConfiguracoesTest, AdvancedGroupHoldsTheYearToYearVariabilityPerStation) 
     Confirmar();
     EXPECT_FALSE(painel->isVisible());
     EXPECT_FALSE(janela_->Configuracao().VariabilidadeAnual);
+}
+
+// "Avançado" also holds the seed (digits only, 5 at first) and the scenario file, chosen with
+// a file dialog and dropped with "Nenhum"; a scenario the station cannot take is refused with
+// the reader's message and the panel stays.
+TEST_F(ConfiguracoesTest, AdvancedGroupHoldsTheSeedAndTheScenarioFile) {
+    SelecionarAmbas();
+    auto* painel = Abrir();
+    EXPECT_EQ(painel->edtSemente()->text(), QStringLiteral("5"));
+    EXPECT_TRUE(painel->edtCenario()->text().isEmpty());
+    painel->edtSemente()->clear();
+    QTest::keyClicks(painel->edtSemente(), QStringLiteral("1x2-"));
+    EXPECT_EQ(painel->edtSemente()->text(), QStringLiteral("12"));
+
+    const QString cenario = Caminho(QStringLiteral("futuro.csv"));
+    const auto Gravar = [&cenario](const char* fator_dias) {
+        QFile f(cenario);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QByteArray texto =
+            "mes,fator_chuva_media,fator_dias_chuvosos,delta_tmax,delta_tmin,fator_radiacao\n";
+        for (int m = 1; m <= 12; ++m)
+            texto += QByteArray::number(m) + ",1.1," + fator_dias + ",2,1,1\n";
+        f.write(texto);
+    };
+    Gravar("30");
+    dialogos_.respostas_abrir.push_back(cenario);
+    QTest::mouseClick(painel->btnCenario(), Qt::LeftButton);
+    EXPECT_EQ(painel->edtCenario()->text(), cenario);
+    ASSERT_EQ(dialogos_.pedidos_abrir.size(), 1u);
+    EXPECT_EQ(dialogos_.pedidos_abrir[0].tipo, TipoArquivo::Cenario);
+    Confirmar();
+    ASSERT_EQ(dialogos_.mensagens.size(), 1u);
+    EXPECT_EQ(dialogos_.mensagens[0].icone, Dialogos::Icone::Erro);
+    EXPECT_TRUE(dialogos_.mensagens[0].texto.contains(
+        QStringLiteral("linha 2, campo fator_dias_chuvosos: no mês 1")))
+        << dialogos_.mensagens[0].texto.toStdString();
+    EXPECT_TRUE(painel->isVisible());
+    EXPECT_EQ(janela_->Configuracao().Semente, 5u);
+
+    Gravar("0.9");
+    Confirmar();
+    EXPECT_FALSE(painel->isVisible());
+    const ConfiguracaoSerie config = janela_->Configuracao();
+    EXPECT_EQ(config.Semente, 12u);
+    ASSERT_TRUE(config.Cenario);
+    EXPECT_EQ(config.Cenario->Nome, "futuro.csv");
+    painel = Abrir();
+    EXPECT_EQ(painel->edtSemente()->text(), QStringLiteral("12"));
+    EXPECT_EQ(painel->edtCenario()->text(), cenario);
+    Capturar("08_configuracoes_cenario");
+
+    QTest::mouseClick(painel->btnSemCenario(), Qt::LeftButton);
+    Confirmar();
+    EXPECT_FALSE(janela_->Configuracao().Cenario);
 }
 
 TEST_F(ConfiguracoesTest, ValidConfirmationWritesEverySettingAndCancelWritesNone) {
