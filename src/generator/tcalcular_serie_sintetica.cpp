@@ -22,11 +22,28 @@ namespace {
 
 constexpr uint32_t kSemente = 5;
 
+}  // namespace
+
+ArraysSerie ArraysDoCalculo(const ConfiguracaoSerie& c, ModoCalculo modo) {
+    const VariaveisSimuladas& v = c.Variaveis;
+    const bool erosividade = modo == ModoCalculo::Erosividade && v.SimularPrec;
+    ArraysSerie a;
+    a.Tempestades = v.SimularPrec;
+    a.Perfis = erosividade;
+    a.Energias = erosividade;
+    a.Temperaturas = v.SimularTMax || v.SimularTMin || v.SimularRad;
+    a.Vento = v.SimularVVento;
+    a.Umidade = v.SimularUmid;
+    return a;
+}
+
+namespace {
+
 // The store of the run's calendar days. A length the machine cannot hold is the user's
 // setting, not a fault of the program: it is reported as such.
-TClima CriarSerie(const ConfiguracaoSerie& c) {
+TClima CriarSerie(const ConfiguracaoSerie& c, ModoCalculo modo) {
     try {
-        return TClima::ParaPeriodo(c.APartir, c.NumAnos);
+        return TClima::ParaPeriodo(c.APartir, c.NumAnos, ArraysDoCalculo(c, modo));
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
@@ -56,7 +73,7 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     if (c.VariabilidadeAnual) VerificarTotaisPrec(dados);
 
     DefinirPasso("Simulando a lâmina total e o tempo de pico da precipitação...");
-    resultado.Clima = CriarSerie(c);
+    resultado.Clima = CriarSerie(c, modo);
     TClima& clima = resultado.Clima;
     FluxoAleatorio fluxo;
     fluxo.Semear(kSemente);
@@ -78,10 +95,11 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
 
     // The storm profiles (and the erosivity that follows them) must hold each storm's final
     // depth: they come after the depth correction, or, with the year-to-year variability, after
-    // its factors, which are drawn after every other pass.
+    // its factors, which are drawn after every other pass. Only erosivity runs keep them.
     const auto PerfisEErosividade = [&] {
-        if (v.SimularPrec) CalcularPerfis(clima, em_paralelo);
-        if (modo == ModoCalculo::Erosividade && !Cancelado() && v.SimularPrec) {
+        if (modo != ModoCalculo::Erosividade || !v.SimularPrec) return;
+        CalcularPerfis(clima, em_paralelo);
+        if (!Cancelado()) {
             DefinirPasso("Calculando as erosividades da chuva...");
             CalcularErosividades(clima, em_paralelo);
         }

@@ -127,23 +127,24 @@ std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_an
     for (std::size_t d = 1; d <= num_dias; ++d, ProximoDia(data)) {
         char* p = EscreverData(linha, data);
         p = Espacos(p, 2);
-        p = EscreverCampo(p, clima.Prec[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::Prec, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 5);
-        p = EscreverCampo(p, clima.Dur[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::Dur, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 3);
-        p = EscreverCampo(p, clima.Ti[d], 5, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::Ti, static_cast<int64_t>(d)), 5, separador);
         p = Espacos(p, 2);
-        p = EscreverCampo(p, clima.Ii[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::Ii, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 5);
-        p = EscreverCampo(p, clima.TMax[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::TMax, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 6);
-        p = EscreverCampo(p, clima.TMin[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::TMin, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 6);
-        p = EscreverCampo(p, clima.Rad[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::Rad, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 12);
-        p = EscreverCampo(p, clima.VVento[d], 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::VVento, static_cast<int64_t>(d)), 4, separador);
         p = Espacos(p, 9);
-        p = EscreverCampo(p, clima.Umid[d] * 100.0, 4, separador);
+        p = EscreverCampo(p, clima.Valor(&TClima::Umid, static_cast<int64_t>(d)) * 100.0, 4,
+                          separador);
         *p++ = '\r';
         *p++ = '\n';
         texto.append(linha, p);
