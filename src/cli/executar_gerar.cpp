@@ -149,7 +149,8 @@ void ExecutarGerar(const OpcoesGerar& opcoes, const InterrupcaoPorSinal* interru
         estatisticas.emplace(*opcoes.estatisticas,
                              TextoEstatisticas(dados, gerado, config.VariabilidadeAnual));
     }
-    ArquivoTemporario serie(opcoes.saida, TextoSerie(dados, clima, config.NumAnos, separador));
+    ArquivoTemporario serie(opcoes.saida);
+    EscreverSerie(serie, dados, clima, config.NumAnos, separador);
     Verificar();
     serie.Confirmar();
     if (estatisticas) {

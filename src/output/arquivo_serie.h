@@ -6,6 +6,7 @@
 
 #include "core/tclima.h"
 #include "core/tdados.h"
+#include "output/arquivo_temporario.h"
 
 namespace ventaro {
 
@@ -22,9 +23,22 @@ void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos);
 // VerificarPeriodoArquivoSerie.
 std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador);
 
-// Writes TextoSerie to `arquivo`. A file that cannot be created or written fails with an
-// ErroVentaro naming the path and the reason; on failure no partial file is left behind.
+// How GravarSerie formats the day lines: on this thread alone, or also on a second thread when
+// the machine has one (the default). The file is the same byte for byte.
+enum class GravacaoSerie { Paralela, UmaThread };
+
+// Writes TextoSerie to `arquivo`, block by block as the lines are formatted, so that the text is
+// never held whole. A file that cannot be created or written fails with an ErroVentaro naming
+// the path and the reason; on failure no partial file is left behind.
 void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
                  uint32_t num_anos, char separador);
+void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
+                 uint32_t num_anos, char separador, GravacaoSerie gravacao);
+
+// The same text written into `saida`, which the caller confirms (or drops) afterwards, for
+// instance once it knows the run was not interrupted meanwhile.
+void EscreverSerie(ArquivoTemporario& saida, const TDados& dados, const TClima& clima,
+                   uint32_t num_anos, char separador,
+                   GravacaoSerie gravacao = GravacaoSerie::Paralela);
 
 }  // namespace ventaro
