@@ -2,10 +2,12 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <clocale>
 #include <exception>
 
+#include "app/banco_inicial.h"
 #include "app/tmain_frame.h"
 #include "app/visualizacoes.h"
 #include "erosivity/ui/painel_erosividade.h"
@@ -19,8 +21,11 @@ int main(int argc, char** argv) {
     // libraries below use "." whatever the desktop's language, so the C numeric locale is put
     // back. The user's decimal separator reaches the series file explicitly.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Ventaro"));
+    // The name gives the user's data folder (~/.local/share/ventaro), which ventaro-cli shares;
+    // the desktop file name lets the desktop match the window to its menu entry and icon.
+    QApplication::setApplicationName(QStringLiteral("ventaro"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(ventaro::kTituloAplicacao));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Ventaro"));
 
     // The program speaks Portuguese whatever the desktop's language: the platform's own
     // dialogs (file dialogs, message box buttons) follow when Qt's translation is installed.
@@ -33,7 +38,10 @@ int main(int argc, char** argv) {
     ventaro::DialogosQt dialogos;
     ventaro::DialogosImportacaoQt dialogos_importacao;
     try {
-        const std::filesystem::path pasta = QApplication::applicationDirPath().toStdString();
+        // bd.sqlite beside the executable, or the user's copy of the installed sample.
+        const ventaro::BancoInicial banco =
+            ventaro::PrepararBancoInicial(QApplication::applicationDirPath().toStdString());
+        const std::filesystem::path& pasta = banco.Pasta;
         ventaro::TMainFrame janela(pasta, dialogos);
         ventaro::RegistrarPaineisImportacao(janela, dialogos_importacao, pasta / "bd.sqlite");
         ventaro::RegistrarVisualizacoes(janela);
@@ -43,6 +51,15 @@ int main(int argc, char** argv) {
         // "ventaro --erosividade" opens the erosivity panel, whose menu item is never shown.
         if (QApplication::arguments().contains(QStringLiteral("--erosividade"))) {
             ventaro::AbrirPainelErosividade(janela, *erosividade);
+        }
+        // A database that is missing or unreadable is reported now, over the window, rather
+        // than when the station list is first opened.
+        if (!banco.Problema.empty()) {
+            QTimer::singleShot(0, &janela, [&janela, &dialogos, &banco] {
+                dialogos.Mensagem(&janela, ventaro::Dialogos::Icone::Parar,
+                                  QString::fromUtf8(ventaro::kTituloAplicacao),
+                                  QString::fromStdString(banco.Problema), {});
+            });
         }
         return QApplication::exec();
     } catch (const std::exception& erro) {

@@ -3,9 +3,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,8 +20,10 @@
 #include <new>
 #include <stdexcept>
 
+#include "app/dialogo_sobre.h"
 #include "app/painel_calculando.h"
 #include "app/progresso_qt.h"
+#include "app/resumo_execucao.h"
 #include "app/splash.h"
 #include "core/calendario.h"
 #include "core/erro.h"
@@ -29,6 +34,13 @@
 #include "ui/cursor_ocupado.h"
 #include "ui/dialogos.h"
 #include "ui/separador_decimal.h"
+#include "ui/teclas_painel.h"
+
+// The window's icon is a resource of this library; a static library's resources are registered
+// by hand. (Outside the namespace: the macro declares a global function.)
+static void RegistrarRecursos() {
+    Q_INIT_RESOURCE(ventaro);
+}
 
 namespace ventaro {
 
@@ -67,6 +79,8 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
     : QMainWindow(pai), pasta_(std::move(pasta)), dialogos_(dialogos) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(QString::fromUtf8(kTituloAplicacao));
+    RegistrarRecursos();
+    setWindowIcon(QIcon(QStringLiteral(":/ventaro/ventaro.svg")));
 
     // Relative paths (the database, files the user names without a folder) are read from the
     // application's folder.
@@ -110,7 +124,13 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
     connect(frm_configuracoes_, &TfrmConfiguracoes::concluido, this,
             [this] { DefinirStatus(Ocioso()); });
     connect(frm_configuracoes_, &TfrmConfiguracoes::configuracoesAlteradas, this,
-            [this](const ConfiguracaoSerie& config) { config_ = config; });
+            [this](const ConfiguracaoSerie& config) {
+                config_ = config;
+                AtualizarResumo();
+            });
+    TeclasPainel::Instalar(frm_configuracoes_, frm_configuracoes_->btnConfiguracoesOk(),
+                           frm_configuracoes_->btnConfiguracoesCancelar())
+        ->FocoInicial(frm_configuracoes_->edtNumAnos());
 
     frm_selecionar_estacao_ =
         new TfrmSelecionarEstacao(dados_, dialogos_, pasta_ / "bd.sqlite", central);
@@ -121,6 +141,7 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
                 estatisticas_atualizadas_ = false;
                 HabilitarResultados(false);
                 Item(QStringLiteral("mmiCalcular"))->setEnabled(true);
+                AtualizarResumo();
             });
     connect(frm_selecionar_estacao_, &TfrmSelecionarEstacao::selecaoFalhou, this,
             [this] { Item(QStringLiteral("mmiCalcular"))->setEnabled(false); });
@@ -128,6 +149,12 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
         frm_selecionar_estacao_->hide();
         DefinirStatus(Ocioso());
     });
+    // Enter in the grid confirms the highlighted station; in the search field it searches.
+    TeclasPainel::Instalar(frm_selecionar_estacao_,
+                           frm_selecionar_estacao_->btnSelecionarEstacaoOk(),
+                           frm_selecionar_estacao_->btnSelecionarEstacaoCancelar())
+        ->EnterEm(frm_selecionar_estacao_->edtProcurarEstacao(),
+                  [this] { frm_selecionar_estacao_->btnProcurarEstacao()->click(); });
 
     pan_calculando_ = new PainelCalculando(central);
     area_->addWidget(pan_calculando_, 0, 0, Qt::AlignCenter);
@@ -135,6 +162,7 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
     connect(pan_calculando_, &PainelCalculando::cancelarClicado, this, [this] {
         if (cancelamento_) cancelamento_->Cancelar();
     });
+    TeclasPainel::Instalar(pan_calculando_, nullptr, pan_calculando_->btnCancelar());
     connect(progresso_, &ProgressoQt::passoAlterado, pan_calculando_,
             &PainelCalculando::DefinirPasso);
     connect(progresso_, &ProgressoQt::faixaAlterada, pan_calculando_,
@@ -151,6 +179,7 @@ TMainFrame::TMainFrame(std::filesystem::path pasta, Dialogos& dialogos, QWidget*
         quadro.moveCenter(tela->availableGeometry().center());
         move(quadro.topLeft());
     }
+    MostrarDicaDeRepouso();
 }
 
 TMainFrame::~TMainFrame() {
@@ -269,6 +298,10 @@ void TMainFrame::CriarMenus() {
     QAction* sobre = NovoItem("mmiSobreTAVU", "Sobre o TAVU", "Ir para o site do TAVU.");
     connect(sobre, &QAction::triggered, this, &TMainFrame::mmiSobreTAVUClick);
     ajuda->addAction(sobre);
+    QAction* sobre_ventaro = NovoItem(
+        "mmiSobre", "&Sobre", "Mostrar a versão, a licença e as bibliotecas do Ventaro 2.0.");
+    connect(sobre_ventaro, &QAction::triggered, this, &TMainFrame::mmiSobreClick);
+    ajuda->addAction(sobre_ventaro);
     barra->addMenu(ajuda);
 
     QAction* erosividade = NovoItem("mmiErosividade1", "Erosividade", "Erosividade por estados");
@@ -312,12 +345,40 @@ void TMainFrame::MostrarPainel(QWidget* painel) {
     EsconderPaineis(painel);
     painel->show();
     painel->raise();
+    // The keyboard follows the panel (Enter and Esc reach it from its controls): its first
+    // control takes the focus unless the panel gave it to one of its own.
+    QWidget* foco = focusWidget();
+    if (foco == nullptr || !painel->isAncestorOf(foco)) {
+        QWidget* w = painel->nextInFocusChain();
+        while (w != painel && !(painel->isAncestorOf(w) && w->isVisibleTo(painel) &&
+                                w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))) {
+            w = w->nextInFocusChain();
+        }
+        (w != painel ? w : painel)->setFocus(Qt::OtherFocusReason);
+    }
     if (pan_calculando_->isVisible()) pan_calculando_->raise();
 }
 
 void TMainFrame::DefinirStatus(const QString& texto) {
     status_atividade_->setText(texto);
 }
+
+void TMainFrame::Avisar(const QString& texto) {
+    aviso_ = texto;
+    MostrarDicaDeRepouso();
+}
+
+void TMainFrame::AtualizarResumo() {
+    aviso_.clear();
+    MostrarDicaDeRepouso();
+}
+
+void TMainFrame::MostrarDicaDeRepouso() {
+    if (dica_ativa_) return;
+    status_dica_->setText(
+        !aviso_.isEmpty() ? aviso_ : QString::fromStdString(ResumoExecucao(dados_, config_)));
+}
+
 QString TMainFrame::Status() const {
     return status_atividade_->text();
 }
@@ -327,9 +388,15 @@ QString TMainFrame::Dica() const {
 
 bool TMainFrame::event(QEvent* evento) {
     // The hint handler: the status bar's second panel shows the long part of the hint of the
-    // menu item or control under the pointer (and is cleared when there is none).
+    // menu item or control under the pointer; with none, the notice or the run's summary.
     if (evento->type() == QEvent::StatusTip) {
-        status_dica_->setText(ParteLongaDaDica(static_cast<QStatusTipEvent*>(evento)->tip()));
+        const QString dica = static_cast<QStatusTipEvent*>(evento)->tip();
+        dica_ativa_ = !dica.isEmpty();
+        if (dica_ativa_) {
+            status_dica_->setText(ParteLongaDaDica(dica));
+        } else {
+            MostrarDicaDeRepouso();
+        }
         return true;
     }
     return QMainWindow::event(evento);
@@ -412,6 +479,7 @@ void TMainFrame::mmiCalcularClick() {
     resultado_.reset();
     erro_calculo_ = nullptr;
     cancelamento_ = std::make_shared<SinalCancelamento>();
+    AtualizarResumo();
     // The worker works on copies of the stations and the settings, so the window may change
     // its own while it runs.
     trabalhador_ = QThread::create([this, dados = dados_, config, cancelamento = cancelamento_] {
@@ -481,12 +549,15 @@ void TMainFrame::FimDoCalculo() {
 bool TMainFrame::SalvarSerie() {
     const auto nome = dialogos_.NomeArquivoSalvar(
         this, QStringLiteral("Salvar série sintética"),
-        QStringLiteral("Arquivos TXT (*.txt);;Todos os Arquivos (*.*)"), QStringLiteral("txt"));
+        QStringLiteral("Arquivos TXT (*.txt);;Todos os Arquivos (*.*)"), QStringLiteral("txt"),
+        TipoArquivo::Serie, QString::fromStdString(NomeSugeridoSerie(dados_, config_clima_)));
     if (!nome) return true;
     try {
         CursorOcupado cursor;
         GravarSerie(std::filesystem::path(QFile::encodeName(*nome).toStdString()), dados_, clima_,
                     config_clima_.NumAnos, SeparadorDecimalDoSistema());
+        Avisar(QStringLiteral("Série salva em %1")
+                   .arg(QDir::toNativeSeparators(QFileInfo(*nome).absoluteFilePath())));
         return true;
     } catch (const std::exception& erro) {
         RelatarErro(dialogos_, this, erro);
@@ -525,6 +596,14 @@ void TMainFrame::mmiAjudaClick() {
 
 void TMainFrame::mmiSobreTAVUClick() {
     dialogos_.AbrirEndereco(QUrl(QString::fromLatin1(kEnderecoTavu)));
+    DefinirStatus(Ocioso());
+}
+
+void TMainFrame::mmiSobreClick() {
+    // Window-modal but not blocking: the box closes itself and is freed when closed.
+    auto* sobre = new DialogoSobre(this);
+    sobre->setAttribute(Qt::WA_DeleteOnClose);
+    sobre->open();
     DefinirStatus(Ocioso());
 }
 

@@ -83,7 +83,10 @@ class TMainFrame : public QMainWindow, public JanelaPaineis {
     void MostrarPainel(QWidget* painel) override;
 
     void DefinirStatus(const QString& texto) override;
+    void Avisar(const QString& texto) override;
     QString Status() const;
+    // The status bar's second panel: the hint under the pointer; with none, the last notice of
+    // Avisar, or else the selected stations and the run (ResumoExecucao).
     QString Dica() const;
 
     TfrmSelecionarEstacao* frmSelecionarEstacao() const { return frm_selecionar_estacao_; }
@@ -101,6 +104,8 @@ class TMainFrame : public QMainWindow, public JanelaPaineis {
     void mmiSalvarResultadosClick();
     void mmiAjudaClick();
     void mmiSobreTAVUClick();
+    // "Sobre": the About box (name, version, licence, libraries), opened over the window.
+    void mmiSobreClick();
 
   signals:
     // A calculation command ended (completed, cancelled or failed) and the window is idle.
@@ -122,6 +127,9 @@ class TMainFrame : public QMainWindow, public JanelaPaineis {
     bool SalvarSerie();
     void HabilitarResultados(bool habilitar);
     void AguardarTrabalhador();
+    // The stations or the settings changed: the notice goes and the summary follows them.
+    void AtualizarResumo();
+    void MostrarDicaDeRepouso();
 
     std::filesystem::path pasta_;
     Dialogos& dialogos_;
@@ -154,6 +162,8 @@ class TMainFrame : public QMainWindow, public JanelaPaineis {
     PainelCalculando* pan_calculando_ = nullptr;
     QLabel* status_atividade_ = nullptr;
     QLabel* status_dica_ = nullptr;
+    bool dica_ativa_ = false;
+    QString aviso_;
 };
 
 }  // namespace ventaro

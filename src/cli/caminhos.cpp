@@ -1,5 +1,7 @@
 #include "cli/caminhos.h"
 
+#include "stations/local_banco.h"
+
 namespace ventaro {
 
 std::filesystem::path PastaDoExecutavel() {
@@ -10,7 +12,7 @@ std::filesystem::path PastaDoExecutavel() {
 }
 
 std::filesystem::path BancoPadrao() {
-    return PastaDoExecutavel() / "bd.sqlite";
+    return LocalizarBanco(LocaisPadrao(PastaDoExecutavel())).Arquivo;
 }
 
 bool MesmoArquivo(const std::filesystem::path& a, const std::filesystem::path& b) {

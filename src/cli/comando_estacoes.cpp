@@ -12,7 +12,8 @@ void RegistrarEstacoes(CLI::App& app) {
     CLI::App* cmd = app.add_subcommand(
         "estacoes", "Lista as estações do banco de dados, como a tela de seleção de estações.");
     cmd->add_option("--db", opcoes->banco,
-                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável)")
+                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável, ou a "
+                    "cópia do usuário em ~/.local/share/ventaro)")
         ->type_name("ARQ");
     auto* prec = cmd->add_flag("--pluviometricas", opcoes->pluviometricas,
                                "Lista as estações pluviométricas");

@@ -16,7 +16,8 @@ void RegistrarEstimarRegiao(CLI::App& app) {
         "pico) a partir de séries horárias de estações automáticas do INMET e substitui as da "
         "região no banco de dados.");
     cmd->add_option("--db", opcoes->banco,
-                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável)")
+                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável, ou a "
+                    "cópia do usuário em ~/.local/share/ventaro)")
         ->type_name("ARQ");
     cmd->add_option("--regiao", opcoes->regiao, "Número da região (1 a 7)")
         ->type_name("N")

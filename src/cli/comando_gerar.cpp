@@ -15,7 +15,8 @@ void RegistrarGerar(CLI::App& app) {
         "gerar",
         "Gera a série sintética diária das estações escolhidas e grava o arquivo da série.");
     cmd->add_option("--db", opcoes->banco,
-                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável)")
+                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável, ou a "
+                    "cópia do usuário em ~/.local/share/ventaro)")
         ->type_name("ARQ");
     cmd->add_option("--pluviometrica", opcoes->pluviometrica, "Código da estação pluviométrica")
         ->type_name("COD")

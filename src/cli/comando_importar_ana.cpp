@@ -21,7 +21,8 @@ void RegistrarImportarAna(CLI::App& app) {
         "Insere estações pluviométricas a partir das chuvas diárias da ANA (exportações do "
         "HidroWeb ou banco de dados Access).");
     cmd->add_option("--db", *banco,
-                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável)")
+                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável, ou a "
+                    "cópia do usuário em ~/.local/share/ventaro)")
         ->type_name("ARQ");
     cmd->add_option("arquivos", *arquivos, "Arquivos do HidroWeb ou um banco de dados Access")
         ->type_name("ARQUIVO")

@@ -19,7 +19,8 @@ void RegistrarImportarInmet(CLI::App& app) {
         "Insere uma estação climatológica a partir de dados diários do INMET (arquivo texto, "
         "exportação do BDMEP ou banco de dados Access).");
     cmd->add_option("--db", *banco,
-                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável)")
+                    "Banco de dados de estações (padrão: bd.sqlite ao lado do executável, ou a "
+                    "cópia do usuário em ~/.local/share/ventaro)")
         ->type_name("ARQ");
     cmd->add_option("arquivo", *arquivo, "Arquivo do INMET")->type_name("ARQUIVO")->required();
     cmd->add_option("--estacao", o->estacao, "Estação a importar de um banco de dados Access")

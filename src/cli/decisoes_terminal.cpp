@@ -88,8 +88,7 @@ void DecisoesTerminalAna::Relatar(const EstacaoAna& e, ResultadoEstacaoAna resul
             saida_ << "Estação " << codigo8 << " (" << e.Nome << "): " << num_anos << " anos.\n";
             break;
         case ResultadoEstacaoAna::PoucosAnos:
-            saida_ << "Estação " << codigo8 << ": " << num_anos << " anos completos, menos que "
-                   << kMinimoAnosPrec << "; não importada.\n";
+            saida_ << TextoPoucosAnos(codigo8, num_anos) << "\n";
             break;
         default:
             break;

@@ -16,6 +16,7 @@
 #include "cli/comandos_importar.h"
 #include "cli/erro_uso.h"
 #include "core/erro.h"
+#include "versao.h"
 
 namespace {
 
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
         "pluviométrica e de uma estação climatológica.",
         "ventaro-cli"};
     ConfigurarAjuda(app);
+    app.set_version_flag("--version", "ventaro-cli " + ventaro::TextoVersao(),
+                         "Mostra a versão e sai");
     app.require_subcommand(1);
     ventaro::RegistrarEstacoes(app);
     ventaro::RegistrarGerar(app);

@@ -25,6 +25,8 @@ ImportacaoAna::Resultado ImportacaoAna::ImportarEstacao(const EstacaoAna& estaca
     const ParametrosPrec p = EstimarPrec(std::move(meses));
     ultimo_num_anos_ = p.NumAnos;
     const Resultado resultado = Gravar(estacao, p);
+    if (resultado == Resultado::PoucosAnos) ++poucos_anos_;
+    if (resultado == Resultado::Mantida) ++mantidas_;
     decisoes_.Relatar(estacao, resultado, p.NumAnos);
     return resultado;
 }
@@ -177,6 +179,30 @@ std::vector<std::string> ImportacaoAna::MensagensFinais() const {
         m.push_back(std::move(linha));
     }
     return m;
+}
+
+std::string ImportacaoAna::LinhaResumo() const {
+    const auto Contar = [](int n, const char* um, const char* varios) {
+        return std::to_string(n) + " " + (n == 1 ? um : varios);
+    };
+    std::string linha =
+        "Resumo: " + Contar(novas_ + substituidas_, "estação gravada", "estações gravadas");
+    if (poucos_anos_ > 0) {
+        linha +=
+            ", " + Contar(poucos_anos_, "com poucos anos completos", "com poucos anos completos");
+    }
+    if (mantidas_ > 0) linha += ", " + Contar(mantidas_, "mantida", "mantidas");
+    if (!falhas_.empty()) {
+        linha += ", " + Contar(static_cast<int>(falhas_.size()), "não importada", "não importadas");
+    }
+    linha += cancelada_ ? "; importação interrompida." : ".";
+    return linha;
+}
+
+std::string TextoPoucosAnos(const std::string& codigo8, int num_anos) {
+    return "Estação " + codigo8 + ": " + std::to_string(num_anos) +
+           (num_anos == 1 ? " ano completo" : " anos completos") + "; são necessários " +
+           std::to_string(kMinimoAnosPrec) + ". Não importada.";
 }
 
 std::vector<std::string> LinhasDeContagem(int novas, int substituidas) {

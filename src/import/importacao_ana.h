@@ -82,6 +82,9 @@ class ImportacaoAna {
 
     int Novas() const { return novas_; }
     int Substituidas() const { return substituidas_; }
+    // Stations estimated but not written: too few complete years, or kept on the user's answer.
+    int PoucosAnos() const { return poucos_anos_; }
+    int Mantidas() const { return mantidas_; }
     // Whether the front end stopped the run.
     bool Cancelada() const { return cancelada_; }
     // What could not be imported and why, one sentence each ("Estação 02345024: ..."):
@@ -92,6 +95,9 @@ class ImportacaoAna {
     int UltimoNumAnos() const { return ultimo_num_anos_; }
     // The run's messages followed by the counts and "Fim".
     std::vector<std::string> MensagensFinais() const;
+    // The run in one line: stations written, with too few years, kept and failed, and whether
+    // it was stopped ("Resumo: 2 estações gravadas, 1 com poucos anos completos.").
+    std::string LinhaResumo() const;
     const std::vector<std::string>& Mensagens() const { return mensagens_; }
 
   private:
@@ -105,6 +111,8 @@ class ImportacaoAna {
     std::optional<RespostaSubstituir> lembrada_;
     int novas_ = 0;
     int substituidas_ = 0;
+    int poucos_anos_ = 0;
+    int mantidas_ = 0;
     int ultimo_num_anos_ = 0;
     bool cancelada_ = false;
     std::vector<std::string> mensagens_;
@@ -114,6 +122,10 @@ class ImportacaoAna {
 // "1 estação nova." or "n estações novas.", "1 estação substituída." or "n estações
 // substituídas.", then "Fim": the lines that close an import run.
 std::vector<std::string> LinhasDeContagem(int novas, int substituidas);
+
+// Why a station was not imported: "Estação 02345024: 7 anos completos; são necessários 10.
+// Não importada."
+std::string TextoPoucosAnos(const std::string& codigo8, int num_anos);
 
 // The prompt of the region question for a station (code, name, municipality, coordinates).
 std::string TextoPerguntaRegiao(const EstacaoAna& estacao);

@@ -1,6 +1,8 @@
 #include "stations/configuracoes.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "stations/estacoes.h"
 
@@ -80,6 +82,22 @@ std::optional<uint32_t> LerCampoInteiro(std::string_view texto) {
     return static_cast<uint32_t>(valor);
 }
 
+std::string MotivoCampoInvalido(std::string_view texto) {
+    if (texto.empty()) return "o campo está vazio";
+    // Built by appending: GCC 12 warns falsely on a chain of + starting with a literal.
+    std::string motivo(1, '"');
+    motivo += texto;
+    for (const char c : texto) {
+        if (c < '0' || c > '9') return motivo += "\" não é um número inteiro sem sinal";
+    }
+    if (!LerCampoInteiro(texto)) {
+        motivo = texto;
+        motivo += " passa do maior valor aceito, ";
+        return motivo += std::to_string(UINT32_MAX);
+    }
+    return {};
+}
+
 Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& dados) {
     Validacao v;
     // Text pasted into a field can hold anything the key filter would have refused; it is
@@ -89,16 +107,34 @@ Validacao ValidarConfiguracoes(const TextoConfiguracoes& texto, const TDados& da
     if (!num_anos || !a_partir) {
         v.Resultado = ResultadoValidacao::CampoInvalido;
         v.Mensagem = kMensagemCampoInvalido;
+        if (!num_anos) v.Detalhe += "Número de anos: " + MotivoCampoInvalido(texto.NumAnos) + ".";
+        if (!a_partir) {
+            if (!v.Detalhe.empty()) v.Detalhe += '\n';
+            v.Detalhe += "Simular a partir do ano: " + MotivoCampoInvalido(texto.APartir) + ".";
+        }
         return v;
     }
     if (dados.Nome().empty() && texto.Variaveis.SimularPrec) {
         v.Resultado = ResultadoValidacao::FaltaEstacaoPrec;
         v.Mensagem = kMensagemFaltaEstacaoPrec;
+        v.Detalhe = "Precipitação está marcada e nenhuma estação pluviométrica foi selecionada.";
         return v;
     }
     if (dados.NomeClima().empty() && texto.Variaveis.AlgumaClimatica()) {
         v.Resultado = ResultadoValidacao::FaltaEstacaoClima;
         v.Mensagem = kMensagemFaltaEstacaoClima;
+        const VariaveisSimuladas& x = texto.Variaveis;
+        std::string marcadas;
+        for (const auto& [marcada, nome] : {std::pair{x.SimularTMax, "Temperatura máxima"},
+                                            {x.SimularTMin, "Temperatura mínima"},
+                                            {x.SimularRad, "Radiação"},
+                                            {x.SimularVVento, "Velocidade do vento"},
+                                            {x.SimularUmid, "Umidade"}}) {
+            if (!marcada) continue;
+            if (!marcadas.empty()) marcadas += ", ";
+            marcadas += nome;
+        }
+        v.Detalhe = "Marcadas sem estação climatológica: " + marcadas + ".";
         return v;
     }
     if (texto.VariabilidadeAnual && !dados.TemTotaisPrec) {

@@ -31,6 +31,7 @@ enum class ResultadoValidacao {
 struct Validacao {
     ResultadoValidacao Resultado = ResultadoValidacao::Valida;
     std::string Mensagem;            // the dialog's text; empty when valid
+    std::string Detalhe;             // the fields at fault and why, one line each
     ConfiguracaoSerie Configuracao;  // the settings to write when valid
 };
 
@@ -53,6 +54,8 @@ std::string TextoVariabilidadeAnual(const TDados& dados);
 
 // A year field as typed: only the digits 0-9, not empty, at most 4294967295.
 std::optional<uint32_t> LerCampoInteiro(std::string_view texto);
+// Why LerCampoInteiro refuses `texto` ("o campo está vazio", ...); empty when it accepts it.
+std::string MotivoCampoInvalido(std::string_view texto);
 
 // Checks in the panel's order: year fields first, then the rainfall station, then the
 // climatological station, then the record's totals the year-to-year variability needs. Nothing

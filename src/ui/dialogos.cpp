@@ -7,22 +7,30 @@
 
 namespace ventaro {
 
+DialogosQt::DialogosQt(PastasLembradas pastas) : pastas_(std::move(pastas)) {}
+
 std::optional<QString> DialogosQt::NomeArquivoSalvar(QWidget* pai, const QString& titulo,
-                                                     const QString& filtro, const QString& sufixo) {
-    QFileDialog dialogo(pai, titulo, QString(), filtro);
+                                                     const QString& filtro, const QString& sufixo,
+                                                     TipoArquivo tipo,
+                                                     const QString& nome_sugerido) {
+    QFileDialog dialogo(pai, titulo, pastas_.Pasta(tipo), filtro);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setDefaultSuffix(sufixo);
+    if (!nome_sugerido.isEmpty()) dialogo.selectFile(nome_sugerido);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialogo.selectedFiles().constFirst();
+    QString nome = dialogo.selectedFiles().constFirst();
+    pastas_.Lembrar(tipo, nome);
+    return nome;
 }
 
 std::optional<QString> DialogosQt::NomeArquivoAbrir(QWidget* pai, const QString& titulo,
-                                                    const QString& filtro) {
-    QString nome = QFileDialog::getOpenFileName(pai, titulo, QString(), filtro);
+                                                    const QString& filtro, TipoArquivo tipo) {
+    QString nome = QFileDialog::getOpenFileName(pai, titulo, pastas_.Pasta(tipo), filtro);
     if (nome.isEmpty()) return std::nullopt;
+    pastas_.Lembrar(tipo, nome);
     return nome;
 }
 
@@ -51,10 +59,12 @@ void DialogosQt::Mensagem(QWidget* pai, Icone icone, const QString& titulo, cons
     caixa.exec();
 }
 
-bool DialogosQt::Confirmar(QWidget* pai, const QString& titulo, const QString& texto) {
+bool DialogosQt::Confirmar(QWidget* pai, const QString& titulo, const QString& texto,
+                           const QString& detalhe) {
     QMessageBox caixa(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok | QMessageBox::Cancel,
                       pai);
     caixa.setDefaultButton(QMessageBox::Ok);
+    if (!detalhe.isEmpty()) caixa.setDetailedText(detalhe);
     // The program speaks Portuguese even where no Qt translation is installed.
     caixa.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
     return caixa.exec() == QMessageBox::Ok;

@@ -30,6 +30,9 @@ class JanelaPaineis {
     virtual void MostrarPainel(QWidget* painel) = 0;
     // Text of the status bar's first panel.
     virtual void DefinirStatus(const QString& texto) = 0;
+    // Tells the user what a command did ("Série salva em ..."): the status bar's second panel
+    // shows it whenever no hint is shown, until the stations or the settings change.
+    virtual void Avisar(const QString& texto) = 0;
 };
 
 }  // namespace ventaro

@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -59,6 +60,12 @@ TEST_F(CalculoTest, CompletedRunWritesTheChosenFileAndEnablesTheResults) {
     EXPECT_EQ(dialogos_.pedidos_salvar[0].filtro,
               QStringLiteral("Arquivos TXT (*.txt);;Todos os Arquivos (*.*)"));
     EXPECT_EQ(dialogos_.pedidos_salvar[0].sufixo, QStringLiteral("txt"));
+    // The dialog opens in the folder of series files with a name from the stations and years,
+    // and the status bar says where the series went.
+    EXPECT_EQ(dialogos_.pedidos_salvar[0].tipo, TipoArquivo::Serie);
+    EXPECT_EQ(dialogos_.pedidos_salvar[0].nome_sugerido,
+              QStringLiteral("serie_02045012_83587_2anos_2000.txt"));
+    EXPECT_EQ(janela_->Dica(), QStringLiteral("Série salva em ") + arquivo);
     const QStringList linhas = Linhas(arquivo);
     ASSERT_EQ(linhas.size(), 11 + 731);
     EXPECT_TRUE(linhas[1].contains(QStringLiteral("CANDEIAS")));
@@ -94,7 +101,8 @@ TEST_F(CalculoTest, CancelledRunWritesNothingAndDisablesTheResults) {
     QSignalSpy fim(janela_.get(), &TMainFrame::calculoTerminado);
     Item("mmiCalcular")->trigger();
     Capturar("07_calculando");
-    QTest::mouseClick(janela_->panCalculando()->btnCancelar(), Qt::LeftButton);
+    // Esc on the progress panel is its "Cancelar".
+    QTest::keyClick(janela_->panCalculando(), Qt::Key_Escape);
     ASSERT_TRUE(fim.count() > 0 || fim.wait(120000));
 
     EsperaJanelaOciosa();
@@ -158,6 +166,40 @@ TEST_F(CalculoTest, FailedSaveIsReportedAndTheNewSeriesStaysUsable) {
     EXPECT_FALSE(janela_->EstatisticasAtualizadas());
     EXPECT_TRUE(Item("mmiSalvarResultados")->isEnabled());
     EXPECT_EQ(janela_->Clima().NumDias, 730);
+}
+
+// A save that fails says why, from the system's error code.
+TEST_F(CalculoTest, FailedSaveNamesTheReason) {
+    SelecionarAmbas();
+    Configurar(1, 2001);
+    dialogos_.respostas_salvar.push_back(std::nullopt);
+    Calcular();
+    QFile(Caminho(QStringLiteral("arquivo.txt"))).open(QIODevice::WriteOnly);
+    QDir(pasta_.path()).mkdir(QStringLiteral("pasta"));
+    QDir(pasta_.path()).mkdir(QStringLiteral("fechada"));
+    QFile::setPermissions(Caminho(QStringLiteral("fechada")), QFile::ReadOwner | QFile::ExeOwner);
+    const struct {
+        QString arquivo;
+        const char* motivo;
+    } casos[] = {
+        {Caminho(QStringLiteral("nao/existe/serie.txt")), "a pasta não existe"},
+        {Caminho(QStringLiteral("arquivo.txt/serie.txt")), "o caminho não é uma pasta"},
+        {Caminho(QStringLiteral("pasta")), "o nome é de uma pasta"},
+        {Caminho(QStringLiteral("fechada/serie.txt")), "permissão negada"},
+    };
+    for (const auto& c : casos) {
+        // The superuser writes in a folder without write permission.
+        if (QString::fromUtf8(c.motivo) == QStringLiteral("permissão negada") && ::geteuid() == 0) {
+            continue;
+        }
+        dialogos_.mensagens.clear();
+        dialogos_.respostas_salvar.push_back(c.arquivo);
+        Item("mmiSalvarResultados")->trigger();
+        ASSERT_EQ(dialogos_.mensagens.size(), 1u) << c.motivo;
+        EXPECT_TRUE(dialogos_.mensagens[0].texto.contains(QString::fromUtf8(c.motivo)))
+            << dialogos_.mensagens[0].texto.toStdString();
+        EXPECT_FALSE(janela_->Dica().startsWith(QStringLiteral("Série salva")));
+    }
 }
 
 TEST_F(CalculoTest, GeneratorErrorIsReportedAndLeavesTheWindowWhole) {

@@ -89,13 +89,16 @@ class JanelaTeste : public ::testing::Test {
         ASSERT_TRUE(fim.count() > 0 || fim.wait(120000));
     }
 
-    // With VENTARO_CAPTURAS naming a folder, saves a picture of the window as it is now.
-    void Capturar(const char* nome) {
+    // With VENTARO_CAPTURAS naming a folder, saves a picture of the window (or of `alvo`, a
+    // dialog) as it is now.
+    void Capturar(const char* nome, QWidget* alvo = nullptr) {
         const QByteArray pasta = qgetenv("VENTARO_CAPTURAS");
         if (pasta.isEmpty()) return;
         QDir().mkpath(QString::fromLocal8Bit(pasta));
-        janela_->grab().save(QString::fromLocal8Bit(pasta) + u'/' + QString::fromLatin1(nome) +
-                             QStringLiteral(".png"));
+        (alvo != nullptr ? alvo : janela_.get())
+            ->grab()
+            .save(QString::fromLocal8Bit(pasta) + u'/' + QString::fromLatin1(nome) +
+                  QStringLiteral(".png"));
     }
 
     QTemporaryDir pasta_;

@@ -1,13 +1,18 @@
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableView>
 
+#include "app/dialogo_sobre.h"
 #include "app/janela_teste.h"
 #include "app/painel_calculando.h"
+#include "app/resumo_execucao.h"
 #include "app/splash.h"
 #include "stations/ui/tfrm_configuracoes.h"
+#include "versao.h"
 
 namespace ventaro::teste {
 namespace {
@@ -50,9 +55,131 @@ TEST_F(TMainFrameTest, ShowsLongPartOfHintUnderThePointer) {
     EXPECT_EQ(janela_->Dica(), QStringLiteral("Fazer a simulação da série sintética."));
     // The activity panel is not overwritten by the hint.
     EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
+    // With no hint the panel names the stations and the run.
     QStatusTipEvent vazio{QString()};
     QApplication::sendEvent(janela_.get(), &vazio);
-    EXPECT_TRUE(janela_->Dica().isEmpty());
+    EXPECT_EQ(janela_->Dica(), QStringLiteral("Nenhuma estação selecionada · 1 ano a partir de 1"));
+}
+
+// The second panel, when no hint is shown, follows the selected stations and the settings.
+TEST_F(TMainFrameTest, StatusNamesTheStationsAndTheRun) {
+    SelecionarEstacao("mmiEstacaoPluviometrica", "2045012");
+    EXPECT_EQ(janela_->Dica(), QStringLiteral("02045012 CANDEIAS · 1 ano a partir de 1"));
+    SelecionarEstacao("mmiEstacaoClimatologica", "83587");
+    EXPECT_EQ(janela_->Dica(),
+              QStringLiteral("02045012 CANDEIAS · 83587 BELO HORIZONTE · 1 ano a partir de 1"));
+
+    Item("mmiConfiguraes")->trigger();
+    auto* painel = janela_->frmConfiguracoes();
+    painel->edtNumAnos()->setText(QStringLiteral("100"));
+    painel->edtAPartir()->setText(QStringLiteral("1990"));
+    QTest::mouseClick(painel->btnConfiguracoesOk(), Qt::LeftButton);
+    const QString resumo =
+        QStringLiteral("02045012 CANDEIAS · 83587 BELO HORIZONTE · 100 anos a partir de 1990");
+    EXPECT_EQ(janela_->Dica(), resumo);
+
+    // A hint covers it while the pointer is on a menu item, and a notice until the next change.
+    Item("mmiCalcular")->showStatusText(janela_->menuBar());
+    EXPECT_EQ(janela_->Dica(), QStringLiteral("Fazer a simulação da série sintética."));
+    QStatusTipEvent vazio{QString()};
+    QApplication::sendEvent(janela_.get(), &vazio);
+    EXPECT_EQ(janela_->Dica(), resumo);
+    janela_->Avisar(QStringLiteral("Série salva em /tmp/x.txt"));
+    Item("mmiCalcular")->showStatusText(janela_->menuBar());
+    QApplication::sendEvent(janela_.get(), &vazio);
+    EXPECT_EQ(janela_->Dica(), QStringLiteral("Série salva em /tmp/x.txt"));
+    SelecionarEstacao("mmiEstacaoClimatologica", "83587");
+    EXPECT_EQ(janela_->Dica(), resumo);
+
+    EXPECT_EQ(ResumoExecucao(TDados{}, ConfiguracaoSerie::Padroes()),
+              "Nenhuma estação selecionada · 10 anos a partir de 1");
+    EXPECT_EQ(NomeSugeridoSerie(janela_->Dados(), janela_->Configuracao()),
+              "serie_02045012_83587_100anos_1990.txt");
+    EXPECT_EQ(NomeSugeridoSerie(TDados{}, ConfiguracaoSerie{}), "serie_1anos_1.txt");
+}
+
+// The workflow from the keyboard: Enter confirms and Esc cancels in the selection and settings
+// panels; Enter in the station grid takes the highlighted station, in the search field it
+// searches; reopening the list highlights the station in use.
+TEST_F(TMainFrameTest, EnterConfirmsAndEscCancelsInThePanels) {
+    Item("mmiEstacaoPluviometrica")->trigger();
+    auto* selecao = janela_->frmSelecionarEstacao();
+    auto* grade = selecao->sgEstacoesDados();
+    const auto* modelo = static_cast<const ModeloEstacoes*>(grade->model());
+    EXPECT_EQ(janela_->focusWidget(), grade);
+
+    QTest::keyClicks(selecao->edtProcurarEstacao(), QStringLiteral("CANDEIAS"));
+    QTest::keyClick(selecao->edtProcurarEstacao(), Qt::Key_Return);
+    EXPECT_TRUE(selecao->isVisible());
+    ASSERT_EQ(modelo->Linhas().size(), 1u);
+    EXPECT_EQ(modelo->Linhas()[0].Codigo, "2045012");
+
+    QTest::keyClick(grade, Qt::Key_Return);
+    EXPECT_FALSE(selecao->isVisible());
+    EXPECT_EQ(janela_->Dados().CodEstacao, 2045012);
+    EXPECT_TRUE(Item("mmiCalcular")->isEnabled());
+
+    // Reopened: the whole list, with the station in use highlighted; Esc leaves it as it was.
+    Item("mmiEstacaoPluviometrica")->trigger();
+    ASSERT_GT(modelo->Linhas().size(), 1u);
+    EXPECT_EQ(modelo->Linhas()[static_cast<std::size_t>(grade->currentIndex().row())].Codigo,
+              "2045012");
+    QTest::keyClick(grade, Qt::Key_Down);
+    QTest::keyClick(grade, Qt::Key_Escape);
+    EXPECT_FALSE(selecao->isVisible());
+    EXPECT_EQ(janela_->Dados().CodEstacao, 2045012);
+    EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
+
+    Item("mmiConfiguraes")->trigger();
+    auto* config = janela_->frmConfiguracoes();
+    config->edtNumAnos()->setText(QStringLiteral("7"));
+    QTest::keyClick(config->edtAPartir(), Qt::Key_Escape);
+    EXPECT_FALSE(config->isVisible());
+    EXPECT_EQ(janela_->Configuracao().NumAnos, 1u);
+    Item("mmiConfiguraes")->trigger();
+    config->edtNumAnos()->setText(QStringLiteral("7"));
+    QTest::keyClick(config->edtNumAnos(), Qt::Key_Return);
+    EXPECT_FALSE(config->isVisible());
+    EXPECT_EQ(janela_->Configuracao().NumAnos, 7u);
+    // A focused button takes Enter for itself.
+    Item("mmiConfiguraes")->trigger();
+    config->edtNumAnos()->setText(QStringLiteral("9"));
+    QTest::keyClick(config->btnConfiguracoesCancelar(), Qt::Key_Return);
+    EXPECT_FALSE(config->isVisible());
+    EXPECT_EQ(janela_->Configuracao().NumAnos, 7u);
+}
+
+// "Sobre" opens the About box beside the spec's "Sobre o TAVU": name, version with the commit,
+// the licence and the libraries with their versions.
+TEST_F(TMainFrameTest, AboutBoxNamesVersionLicenceAndLibraries) {
+    const QList<QAction*> ajuda = Item("mmiAjuda")->menu()->actions();
+    ASSERT_EQ(ajuda.size(), 2);
+    EXPECT_EQ(ajuda[0]->objectName(), QStringLiteral("mmiSobreTAVU"));
+    EXPECT_EQ(ajuda[1]->objectName(), QStringLiteral("mmiSobre"));
+    EXPECT_EQ(ajuda[1]->text(), QStringLiteral("&Sobre"));
+
+    janela_->mmiAjudaClick();
+    Item("mmiSobre")->trigger();
+    EXPECT_EQ(janela_->Status(), QStringLiteral("VENTARO 2.0"));
+    auto* sobre = janela_->findChild<DialogoSobre*>();
+    ASSERT_NE(sobre, nullptr);
+    EXPECT_TRUE(sobre->isVisible());
+    const QString versao = sobre->lblVersao()->text();
+    EXPECT_TRUE(versao.startsWith(QStringLiteral("Versão 2.0"))) << versao.toStdString();
+    EXPECT_TRUE(versao.contains(QString::fromLatin1(kCommit)));
+    EXPECT_TRUE(sobre->lblLicenca()->text().contains(QStringLiteral("GPL-3.0-or-later")));
+    const QString bibliotecas = sobre->lblBibliotecas()->text();
+    for (const Biblioteca& b : Bibliotecas()) {
+        EXPECT_FALSE(b.Versao.isEmpty()) << b.Nome.toStdString();
+        EXPECT_NE(b.Versao, QStringLiteral("versão desconhecida")) << b.Nome.toStdString();
+        EXPECT_TRUE(bibliotecas.contains(b.Nome.toHtmlEscaped())) << b.Nome.toStdString();
+        EXPECT_TRUE(bibliotecas.contains(b.Versao)) << b.Nome.toStdString();
+    }
+    EXPECT_TRUE(bibliotecas.contains(QString::fromLatin1(qVersion())));
+    Capturar("09_sobre", sobre);
+    QTest::mouseClick(sobre->btnFechar(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(janela_->findChild<DialogoSobre*>(), nullptr);
 }
 
 TEST_F(TMainFrameTest, ActivityMenusHidePanelsAndNameTheActivity) {

@@ -53,7 +53,7 @@ constexpr int kLinhasCabecalhoBdmep = 5;
 std::string DiaBdmep(const Data& d, const std::string& insol = "7", const std::string& prec = "0",
                      const std::string& tmax = "30", const std::string& tmin = "20",
                      const std::string& umid = "80", const std::string& vento = "2") {
-    char data[16];
+    char data[48];
     std::snprintf(data, sizeof data, "%04lld-%02d-%02d", static_cast<long long>(d.ano), d.mes,
                   d.dia);
     return std::string(data) + ";" + insol + ";" + prec + ";" + tmax + ";" + tmin + ";" + umid +
@@ -82,7 +82,7 @@ std::string CabecalhoHidroweb() {
 
 // A HidroWeb row; `dia1` replaces the depth of the 1st.
 std::string MesHidroweb(int64_t ano, int mes, const std::string& dia1 = "1,5") {
-    char data[16];
+    char data[48];  // room for any year, so that GCC sees no truncation
     std::snprintf(data, sizeof data, "01/%02d/%04lld", mes, static_cast<long long>(ano));
     std::string s = "2243001;1;" + std::string(data) + ";" + dia1;
     for (int d = 2; d <= DiasNoMes(ano, mes); ++d) s += d % 3 ? ";0" : ";" + std::to_string(d);

@@ -67,6 +67,31 @@ TEST(ValidarConfiguracoes, FieldsThatAreNotAnUnsigned32BitNumberAreInvalid) {
     }
 }
 
+// The detail behind a refusal names the field and why.
+TEST(ValidarConfiguracoes, DetailNamesTheFieldAtFaultAndWhy) {
+    const struct {
+        const char* num_anos;
+        const char* a_partir;
+        bool tmax;
+        const char* detalhe;
+    } casos[] = {
+        {"", "1", false, "Número de anos: o campo está vazio."},
+        {"5", "12a", false, "Simular a partir do ano: \"12a\" não é um número inteiro sem sinal."},
+        {"4294967296", "", false,
+         "Número de anos: 4294967296 passa do maior valor aceito, 4294967295.\n"
+         "Simular a partir do ano: o campo está vazio."},
+        {"5", "1", true, "Marcadas sem estação climatológica: Temperatura máxima, Umidade."},
+    };
+    for (const auto& c : casos) {
+        TextoConfiguracoes t;
+        t.NumAnos = c.num_anos;
+        t.APartir = c.a_partir;
+        t.Variaveis.SimularTMax = t.Variaveis.SimularUmid = c.tmax;
+        EXPECT_EQ(ValidarConfiguracoes(t, DadosComEstacoes(true, false)).Detalhe, c.detalhe);
+    }
+    EXPECT_EQ(MotivoCampoInvalido("0004294967295"), "");
+}
+
 TEST(ValidarConfiguracoes, AcceptsZeroLeadingZerosAndTheLargestValue) {
     TextoConfiguracoes t;
     t.NumAnos = "0";

@@ -121,7 +121,8 @@ void TfrmEstimarRegiao::AdicionarArquivo(const QString& arquivo) {
 void TfrmEstimarRegiao::btnAdicionarClick() {
     const auto arquivo = dialogos_.NomeArquivoAbrir(
         window(), QStringLiteral("Registro horário do INMET"),
-        QStringLiteral("Arquivos CSV (*.csv *.CSV);;Todos os Arquivos (*.*)"));
+        QStringLiteral("Arquivos CSV (*.csv *.CSV);;Todos os Arquivos (*.*)"),
+        TipoArquivo::Importacao);
     if (arquivo) AdicionarArquivo(*arquivo);
 }
 

@@ -91,7 +91,8 @@ void TfrmImportarClima::Abrir() {
         this, QStringLiteral("Abrir"),
         origem_ == Origem::BancoDados
             ? QStringLiteral("Banco de dados do Microsoft Access (*.mdb);;Todos os arquivos (*)")
-            : QString());
+            : QString(),
+        TipoArquivo::Importacao);
     if (!arquivo) {
         hide();
         return;

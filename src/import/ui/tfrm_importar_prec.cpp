@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -80,24 +79,35 @@ TfrmImportarPrecBD::TfrmImportarPrecBD(Dialogos& dialogos, DialogosImportacao& d
     for (int c = 0; c < 5; ++c) sg_estacoes_->setColumnWidth(c, larguras[c]);
     sg_estacoes_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
+    // The identity of a HidroWeb station, in two lines: names, then the coordinates. Shown only
+    // for HidroWeb exports, so that an Access database leaves its room to the station grid.
     gb_identidade_ =
         new QGroupBox(QStringLiteral("Dados da estação (séries do HidroWeb sem inventário)"), this);
-    auto* form = new QFormLayout(gb_identidade_);
-    auto novo = [&](const char* nome, const char* rotulo) {
+    gb_identidade_->setObjectName(QStringLiteral("gbIdentidade"));
+    auto* nomes = new QHBoxLayout;
+    auto* coordenadas = new QHBoxLayout;
+    auto novo = [&](QHBoxLayout* linha, const char* nome, const char* rotulo, int esticar) {
         auto* e = new QLineEdit(gb_identidade_);
         e->setObjectName(QString::fromLatin1(nome));
-        form->addRow(QString::fromUtf8(rotulo), e);
+        auto* r = new QLabel(QString::fromUtf8(rotulo), gb_identidade_);
+        r->setBuddy(e);
+        linha->addWidget(r);
+        linha->addWidget(e, esticar);
         return e;
     };
-    edt_nome_ = novo("edtNome", "Nome:");
-    edt_municipio_ = novo("edtMunicipio", "Município:");
-    edt_latitude_ = novo("edtLatitude", "Latitude:");
-    edt_longitude_ = novo("edtLongitude", "Longitude:");
-    edt_altitude_ = novo("edtAltitude", "Altitude:");
+    edt_nome_ = novo(nomes, "edtNome", "Nome:", 3);
+    edt_municipio_ = novo(nomes, "edtMunicipio", "Município:", 2);
+    edt_latitude_ = novo(coordenadas, "edtLatitude", "Latitude:", 1);
+    edt_longitude_ = novo(coordenadas, "edtLongitude", "Longitude:", 1);
+    edt_altitude_ = novo(coordenadas, "edtAltitude", "Altitude:", 1);
     btn_inventario_ = new QPushButton(QStringLiteral("Inventário..."), gb_identidade_);
     btn_inventario_->setObjectName(QStringLiteral("btnInventario"));
-    form->addRow(QString(), btn_inventario_);
+    coordenadas->addWidget(btn_inventario_);
+    auto* linhas_identidade = new QVBoxLayout(gb_identidade_);
+    linhas_identidade->addLayout(nomes);
+    linhas_identidade->addLayout(coordenadas);
     gb_identidade_->setEnabled(false);
+    gb_identidade_->hide();
 
     mem_mensagens_ = new QPlainTextEdit(this);
     mem_mensagens_->setObjectName(QStringLiteral("memMensagens"));
@@ -116,33 +126,42 @@ TfrmImportarPrecBD::TfrmImportarPrecBD(Dialogos& dialogos, DialogosImportacao& d
     btn_cancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
     btn_cancelar_->setObjectName(QStringLiteral("btnCancelar"));
 
-    auto* grade = new QGridLayout(this);
-    grade->addWidget(new QLabel(QStringLiteral("Estado"), this), 0, 0);
-    grade->addWidget(cb_estado_, 1, 0);
-    grade->addWidget(gb_opcoes, 2, 0);
-    grade->addWidget(gb_identidade_, 3, 0);
-    grade->addWidget(new QLabel(QStringLiteral("Mensagens"), this), 0, 1);
-    grade->addWidget(mem_mensagens_, 1, 1, 3, 1);
-    grade->addWidget(sg_estacoes_, 4, 0, 1, 2);
-    grade->addWidget(lbl_calculando_, 5, 0, 1, 2);
-    grade->addWidget(pb_estado_, 6, 0, 1, 2);
-    grade->addWidget(pb_total_, 7, 0, 1, 2);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btn_importar_);
-    botoes->addWidget(btn_cancelar_);
-    grade->addLayout(botoes, 8, 0, 1, 2);
-    grade->setRowStretch(4, 1);
-    grade->setColumnStretch(1, 1);
+    // State and options beside the messages, the identity of a HidroWeb station, then the
+    // station grid with every pixel left, and the progress beside the buttons.
+    auto* topo = new QGridLayout;
+    topo->addWidget(new QLabel(QStringLiteral("Estado"), this), 0, 0);
+    topo->addWidget(cb_estado_, 1, 0);
+    topo->addWidget(gb_opcoes, 2, 0);
+    topo->addWidget(new QLabel(QStringLiteral("Mensagens"), this), 0, 1);
+    topo->addWidget(mem_mensagens_, 1, 1, 2, 1);
+    topo->setColumnStretch(1, 1);
+    // The messages take the height of the state and options, never more: the rest is the
+    // grid's.
+    mem_mensagens_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    gb_opcoes->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* rodape = new QHBoxLayout;
+    rodape->addWidget(lbl_calculando_);
+    rodape->addWidget(pb_estado_, 1);
+    rodape->addWidget(pb_total_, 1);
+    rodape->addStretch();
+    rodape->addWidget(btn_importar_);
+    rodape->addWidget(btn_cancelar_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(topo);
+    layout->addWidget(gb_identidade_);
+    layout->addWidget(sg_estacoes_, 1);
+    layout->addLayout(rodape);
 
     connect(cb_estado_, &QComboBox::currentTextChanged, this,
             &TfrmImportarPrecBD::cbEstadoEscolheChange);
+    connect(sg_estacoes_, &QTableWidget::currentCellChanged, this,
+            [this](int linha) { MostrarIdentidade(linha); });
     connect(btn_importar_, &QPushButton::clicked, this, &TfrmImportarPrecBD::btnImportarClick);
     connect(btn_cancelar_, &QPushButton::clicked, this, &TfrmImportarPrecBD::btnCancelarClick);
     connect(btn_inventario_, &QPushButton::clicked, this, [this] {
         const auto arquivo = dialogos_.NomeArquivoAbrir(
             this, QStringLiteral("Abrir inventário de estações"),
-            QStringLiteral("Arquivos CSV (*.csv);;Todos os Arquivos (*)"));
+            QStringLiteral("Arquivos CSV (*.csv);;Todos os Arquivos (*)"), TipoArquivo::Estacoes);
         if (arquivo) CarregarInventario(*arquivo);
     });
 }
@@ -154,7 +173,8 @@ void TfrmImportarPrecBD::Abrir() {
     const auto arquivo = dialogos_.NomeArquivoAbrir(
         this, QStringLiteral("Abrir banco de dados"),
         QStringLiteral("Arquivos MDB e séries do HidroWeb (*.mdb *.csv *.txt *.TXT);;"
-                       "Arquivos MDB (*.mdb);;Todos os Arquivos (*)"));
+                       "Arquivos MDB (*.mdb);;Todos os Arquivos (*)"),
+        TipoArquivo::Importacao);
     if (!arquivo || !AbrirArquivo(*arquivo)) hide();
 }
 
@@ -167,7 +187,7 @@ bool TfrmImportarPrecBD::AbrirArquivo(const QString& arquivo) {
         fonte_ = std::move(fonte);
         if (fonte_->Access()) {
             gb_identidade_->setEnabled(false);
-            for (QRadioButton* r : opcoes_) r->setEnabled(true);
+            gb_identidade_->hide();
             // The state list is kept sorted; the first state is listed.
             const QSignalBlocker bloqueio(cb_estado_);
             cb_estado_->clear();
@@ -177,13 +197,12 @@ bool TfrmImportarPrecBD::AbrirArquivo(const QString& arquivo) {
             ListarEstado(cb_estado_->currentText());
         } else {
             gb_identidade_->setEnabled(true);
+            gb_identidade_->show();
             cb_estado_->clear();
             cb_estado_->setEnabled(false);
-            opcoes_[0]->setChecked(true);
-            opcoes_[2]->setEnabled(false);
-            opcoes_[1]->setEnabled(true);
             ListarHidroweb();
         }
+        AjustarOpcoes();
         return true;
     } catch (const std::exception& e) {
         fonte_.reset();
@@ -199,7 +218,10 @@ void TfrmImportarPrecBD::CarregarInventario(const QString& arquivo) {
         inventario_ = LerInventarioAna(S(arquivo));
         if (fonte_) {
             fonte_->UsarInventario(inventario_);
-            if (!fonte_->Access()) ListarHidroweb();
+            if (!fonte_->Access()) {
+                ListarHidroweb();
+                AjustarOpcoes();
+            }
         }
     } catch (const std::exception& e) {
         dialogos_.Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
@@ -243,6 +265,46 @@ void TfrmImportarPrecBD::PreencherGrade(const std::vector<EstacaoAna>& estacoes)
     }
     sg_estacoes_->setEnabled(!estacoes.empty());
     if (!estacoes.empty()) sg_estacoes_->selectRow(0);
+    MostrarIdentidade(sg_estacoes_->currentRow());
+}
+
+void TfrmImportarPrecBD::AjustarOpcoes() {
+    // A file of one station has no state or database to import in full.
+    const bool uma_estacao =
+        estacoes_grade_.size() <= 1 && (!fonte_ || !fonte_->Access() || cb_estado_->count() <= 1);
+    opcoes_[1]->setEnabled(!uma_estacao);
+    opcoes_[2]->setEnabled(!uma_estacao && fonte_ && fonte_->Access());
+    if (!opcoes_[static_cast<std::size_t>(OpcaoEscolhida())]->isEnabled()) {
+        opcoes_[0]->setChecked(true);
+    }
+}
+
+void TfrmImportarPrecBD::MostrarIdentidade(int linha) {
+    if (!fonte_ || fonte_->Access()) return;
+    const bool valida = linha >= 0 && linha < static_cast<int>(estacoes_grade_.size());
+    const auto inventariada =
+        valida ? inventario_.find(estacoes_grade_[static_cast<std::size_t>(linha)].Codigo)
+               : inventario_.end();
+    const bool do_inventario = inventariada != inventario_.end();
+    // The inventory's identity is shown as it will be written, and is not edited here; a
+    // station outside it takes what the user types.
+    if (do_inventario) {
+        const EstacaoAna& e = inventariada->second;
+        edt_nome_->setText(Q(e.Nome));
+        edt_municipio_->setText(Q(e.Municipio));
+        edt_latitude_->setText(Numero(e.Latitude));
+        edt_longitude_->setText(Numero(e.Longitude));
+        edt_altitude_->setText(Numero(e.Altitude));
+    } else if (identidade_do_inventario_) {
+        for (QLineEdit* e :
+             {edt_nome_, edt_municipio_, edt_latitude_, edt_longitude_, edt_altitude_}) {
+            e->clear();
+        }
+    }
+    identidade_do_inventario_ = do_inventario;
+    for (QLineEdit* e : {edt_nome_, edt_municipio_, edt_latitude_, edt_longitude_, edt_altitude_}) {
+        e->setReadOnly(do_inventario);
+    }
 }
 
 int TfrmImportarPrecBD::OpcaoEscolhida() const {
@@ -361,6 +423,11 @@ class TfrmImportarPrecBD::Decisoes : public DecisoesImportacaoAna {
 
     void Mensagem(const std::string& linha) override { p_.Mensagem(Q(linha)); }
     void ErroTabela(TabelaAna tabela) override { p_.MostrarErroTabela(tabela); }
+    void Relatar(const EstacaoAna& estacao, ResultadoEstacaoAna resultado, int num_anos) override {
+        if (resultado == ResultadoEstacaoAna::PoucosAnos) {
+            p_.Mensagem(Q(TextoPoucosAnos(CodigoAna8(estacao.Codigo), num_anos)));
+        }
+    }
 
   private:
     TfrmImportarPrecBD& p_;
@@ -410,6 +477,8 @@ void TfrmImportarPrecBD::btnImportarClick() {
     for (const std::string& linha : LinhasDeContagem(run.Novas(), run.Substituidas())) {
         Mensagem(Q(linha));
     }
+    resumo_ = Q(run.LinhaResumo());
+    Mensagem(resumo_);
     if (run.Novas() + run.Substituidas() > 0) emit estacoesGravadas();
 }
 

@@ -59,6 +59,9 @@ class TfrmImportarPrecBD : public QWidget {
     QPushButton* btnInventario() const { return btn_inventario_; }
     QPushButton* btnImportar() const { return btn_importar_; }
     QPushButton* btnCancelar() const { return btn_cancelar_; }
+    QGroupBox* gbIdentidade() const { return gb_identidade_; }
+    // The last line of the last run's messages: what it wrote, skipped and failed.
+    const QString& Resumo() const { return resumo_; }
 
   signals:
     // At least one station was written.
@@ -74,6 +77,11 @@ class TfrmImportarPrecBD : public QWidget {
     void ListarHidroweb();
     void PreencherGrade(const std::vector<EstacaoAna>& estacoes);
     int OpcaoEscolhida() const;
+    // Options 1 and 2 are disabled for a source of one station, option 2 for a HidroWeb file.
+    void AjustarOpcoes();
+    // Fills the identity fields of the HidroWeb station of grid row `linha` from the inventory
+    // (read-only), or leaves them to the user when the inventory does not list it.
+    void MostrarIdentidade(int linha);
     // The progress of the stations of a list (option 1, and each state of option 2).
     void MostrarProgresso(std::size_t estacoes);
     void EsconderProgresso();
@@ -93,6 +101,8 @@ class TfrmImportarPrecBD : public QWidget {
     bool cancelar_ = false;
     bool lote_ = false;
     bool progresso_ = false;
+    bool identidade_do_inventario_ = false;
+    QString resumo_;
 
     QComboBox* cb_estado_;
     std::vector<QRadioButton*> opcoes_;

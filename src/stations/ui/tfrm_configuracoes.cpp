@@ -224,9 +224,10 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
     const Validacao validacao = ValidarConfiguracoes(texto, dados_);
     const QString titulo = QString::fromUtf8(kTituloAplicacao);
     const QString mensagem = QString::fromStdString(validacao.Mensagem);
+    const QString detalhe = QString::fromStdString(validacao.Detalhe);
     switch (validacao.Resultado) {
         case ResultadoValidacao::CampoInvalido:
-            if (dialogos_.Confirmar(window(), titulo, mensagem)) {
+            if (dialogos_.Confirmar(window(), titulo, mensagem, detalhe)) {
                 emit configuracoesAlteradas(ConfiguracaoSerie::Padroes());
                 emit fechado();
             }
@@ -234,7 +235,7 @@ void TfrmConfiguracoes::btnConfiguracoesOkClick() {
         case ResultadoValidacao::FaltaEstacaoPrec:
         case ResultadoValidacao::FaltaEstacaoClima:
         case ResultadoValidacao::SemTotaisPrec:
-            dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem);
+            dialogos_.Mensagem(window(), Dialogos::Icone::Nenhum, titulo, mensagem, detalhe);
             break;
         case ResultadoValidacao::Valida:
             emit fechado();

@@ -119,6 +119,19 @@ void TfrmSelecionarEstacao::MostrarEstacoes(TipoEstacao tipo) {
     // Each showing reconnects, so that stations imported meanwhile are listed.
     banco_.reset();
     PreencherGrade(ListarEstacoes(Banco(), tipo_));
+    // The station in use is highlighted, so that Enter keeps it and the user sees which it is.
+    const int32_t em_uso =
+        tipo_ == TipoEstacao::Pluviometrica ? dados_.CodEstacao : dados_.CodEstacaoClima;
+    const auto& linhas = modelo_->Linhas();
+    for (std::size_t i = 0; em_uso != 0 && i < linhas.size(); ++i) {
+        if (linhas[i].Codigo == std::to_string(em_uso)) {
+            const QModelIndex indice = modelo_->index(static_cast<int>(i), 0);
+            sg_estacoes_->setCurrentIndex(indice);
+            sg_estacoes_->scrollTo(indice, QAbstractItemView::PositionAtCenter);
+            break;
+        }
+    }
+    if (sg_estacoes_->isEnabled()) sg_estacoes_->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmSelecionarEstacao::PreencherGrade(std::vector<LinhaEstacao> linhas) {

@@ -28,9 +28,10 @@ class TfrmSelecionarEstacao : public QWidget {
                           QWidget* pai = nullptr);
     ~TfrmSelecionarEstacao() override;
 
-    // Reconnects to the database and lists every station of the kind ordered by code. Database
-    // failures are thrown (ErroVentaro) for the caller's error report; the panel keeps what it
-    // showed before.
+    // Reconnects to the database and lists every station of the kind ordered by code, the
+    // station in use highlighted (the first otherwise) and the grid focused. Database failures
+    // are thrown (ErroVentaro) for the caller's error report; the panel keeps what it showed
+    // before.
     void MostrarEstacoes(TipoEstacao tipo);
 
     TipoEstacao Tipo() const { return tipo_; }

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/erro.h"
+#include "output/arquivo_temporario.h"
 #include "ui/dialogos.h"
 #include "views/formato.h"
 #include "views/perfil_precipitacao.h"
@@ -113,11 +115,6 @@ QString Q(const std::string& texto) {
 }
 
 }  // namespace
-
-char SeparadorDecimalSistema() {
-    const QString ponto = QLocale::system().decimalPoint();
-    return ponto == QStringLiteral(",") ? ',' : '.';
-}
 
 Grafico::Grafico(Dialogos* dialogos, QWidget* pai)
     : QWidget(pai), dialogos_(dialogos), plot_(new QCustomPlot(this)) {
@@ -360,22 +357,34 @@ void Grafico::SalvarComo() {
         QStringLiteral("Imagem PNG (*.png);;Documento PDF (*.pdf);;Imagem SVG (*.svg)"),
         QStringLiteral("png"));
     if (!arquivo) return;
-    if (!Salvar(*arquivo)) {
+    try {
+        Salvar(*arquivo);
+    } catch (const std::exception& erro) {
         dialogos_->Mensagem(this, Dialogos::Icone::Erro, QStringLiteral("Erro"),
                             QStringLiteral("Não foi possível gravar o gráfico em \"%1\".")
-                                .arg(QDir::toNativeSeparators(*arquivo)));
+                                .arg(QDir::toNativeSeparators(*arquivo)),
+                            QString::fromUtf8(erro.what()));
     }
 }
 
-bool Grafico::Salvar(const QString& arquivo, int largura, int altura) {
+void Grafico::Salvar(const QString& arquivo, int largura, int altura) {
     const QString tipo = QFileInfo(arquivo).suffix().toLower();
-    if (tipo == QStringLiteral("pdf")) return plot_->savePdf(arquivo, largura, altura);
-    if (tipo == QStringLiteral("svg")) {
-        const QByteArray svg = Svg(largura, altura);
-        QFile f(arquivo);
-        return f.open(QIODevice::WriteOnly) && f.write(svg) == svg.size() && f.flush();
+    const std::filesystem::path destino = QFile::encodeName(arquivo).toStdString();
+    // Written beside the destination and moved into place: a failure names its cause (missing
+    // folder, permission, full disk) and never leaves half a picture behind.
+    if (tipo == QStringLiteral("pdf")) {
+        ArquivoTemporario temporario(destino);
+        if (!plot_->savePdf(QFile::decodeName(temporario.Temporario().c_str()), largura, altura)) {
+            throw ErroVentaro("Não foi possível gravar o arquivo " + destino.string() + ".");
+        }
+        temporario.Confirmar();
+        return;
     }
-    return plot_->savePng(arquivo, largura, altura);
+    const QByteArray dados =
+        tipo == QStringLiteral("svg") ? Svg(largura, altura) : Png(largura, altura);
+    ArquivoTemporario(destino,
+                      std::string_view(dados.constData(), static_cast<std::size_t>(dados.size())))
+        .Confirmar();
 }
 
 QByteArray Grafico::Svg(int largura, int altura) {

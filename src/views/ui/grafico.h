@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/separador_decimal.h"
+
 class QCustomPlot;
 class QCPTextElement;
 
@@ -48,9 +50,10 @@ class Grafico : public QWidget {
     // Puts back the scales of the last drawing.
     void RestaurarEscala();
 
-    // The chart as a file whose kind follows the suffix (.png, .pdf, .svg). Width and height 0
-    // keep the widget's size. False when it could not be written.
-    bool Salvar(const QString& arquivo, int largura = 0, int altura = 0);
+    // The chart as a file whose kind follows the suffix (.png, .pdf, .svg; any other is PNG).
+    // Width and height 0 keep the widget's size. A file that cannot be written fails with an
+    // ErroVentaro naming it and the reason.
+    void Salvar(const QString& arquivo, int largura = 0, int altura = 0);
     QByteArray Svg(int largura, int altura);
     QByteArray Png(int largura, int altura);
     QPixmap Imagem(int largura = 0, int altura = 0);
@@ -67,8 +70,5 @@ class Grafico : public QWidget {
     bool legenda_fora_ = false;
     double escala_[4] = {0, 1, 0, 1};
 };
-
-// Decimal separator of the user's regional settings.
-char SeparadorDecimalSistema();
 
 }  // namespace ventaro

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "ui/janela_paineis.h"
+#include "ui/teclas_painel.h"
 #include "views/ui/tfrm_grafico_curva.h"
 #include "views/ui/tfrm_grafico_regressao.h"
 #include "views/ui/tfrm_grafico_valores_diarios.h"
@@ -14,6 +15,12 @@ namespace ventaro {
 
 namespace {
 
+// Esc closes a result panel as its "&Fechar" does; Enter has nothing to confirm.
+template <typename Painel>
+void FecharComEsc(Painel* painel) {
+    new TeclasPainel(painel, {}, [painel] { emit painel->fechado(); });
+}
+
 // A result panel's "&Fechar" hides it and puts the window back to idle.
 template <typename Painel>
 void FecharParaOcioso(JanelaPaineis& janela, Painel* painel) {
@@ -21,6 +28,7 @@ void FecharParaOcioso(JanelaPaineis& janela, Painel* painel) {
         painel->hide();
         janela.DefinirStatus(QStringLiteral("VENTARO 2.0"));
     });
+    FecharComEsc(painel);
 }
 
 }  // namespace
@@ -58,6 +66,7 @@ void RegistrarPaineisVisualizacao(JanelaPaineis& janela, const FonteResultados& 
         perfil->MostrarPerfil(dia);
     });
     QObject::connect(perfil, &TfrmPerfil::fechado, perfil, &QWidget::hide);
+    FecharComEsc(perfil);
 
     auto* serie = new TfrmSerieSintetica(fonte, area);
     janela.RegistrarPainel(serie, janela.Item(QStringLiteral("mmiSerieSintetica")),

@@ -48,7 +48,7 @@ TfrmGraficoCurva::TfrmGraficoCurva(FonteResultados fonte, QWidget* pai)
 void TfrmGraficoCurva::Exibir() {
     const Resultados r = fonte_();
     modelo_->DefinirTabela(std::make_unique<TabelaTempestades>(
-        r.Clima, r.Configuracao.Variaveis.SimularPrec, SeparadorDecimalSistema()));
+        r.Clima, r.Configuracao.Variaveis.SimularPrec, SeparadorDecimalDoSistema()));
     AplicarLarguras(sg_grafico_curva_, *modelo_->Tabela());
 }
 

@@ -47,7 +47,7 @@ TfrmGraficoRegressao::TfrmGraficoRegressao(FonteResultados fonte, Dialogos& dial
         QStringLiteral("pgGraficoRegressao"), AbasExternasRegressao(), Abas(), &dialogos,
         [this](std::size_t indice, Grafico& grafico) {
             const AbaRegressao& aba = AbasRegressao()[indice];
-            const char separador = SeparadorDecimalSistema();
+            const char separador = SeparadorDecimalDoSistema();
             const AbaRegressaoCalculada calculada = CalcularAbaRegressao(aba, fonte_(), separador);
             grafico.MostrarRegressao(aba, calculada, separador);
             grade_->Mostrar(calculada.Grade);

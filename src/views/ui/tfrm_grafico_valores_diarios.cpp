@@ -33,7 +33,7 @@ TfrmGraficoValoresDiarios::TfrmGraficoValoresDiarios(FonteResultados fonte, Dial
             const GraficoDiario& g = GraficosDiarios()[aba];
             const Resultados r = fonte_();
             ValoresDiarios(g, r.Clima, r.Configuracao.Variaveis, valores_);
-            grafico.MostrarDiario(g, valores_, SeparadorDecimalSistema());
+            grafico.MostrarDiario(g, valores_, SeparadorDecimalDoSistema());
         },
         this);
     btn_fechar_ = new QPushButton(QStringLiteral("&Fechar"), this);

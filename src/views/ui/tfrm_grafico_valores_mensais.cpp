@@ -33,7 +33,7 @@ TfrmGraficoValoresMensais::TfrmGraficoValoresMensais(FonteResultados fonte, Dial
         QStringLiteral("pgGraficoValoresMensais"), AbasExternasMensais(), Abas(), &dialogos,
         [this](std::size_t indice, Grafico& grafico) {
             const AbaMensal& aba = AbasMensais()[indice];
-            const char separador = SeparadorDecimalSistema();
+            const char separador = SeparadorDecimalDoSistema();
             const AbaMensalCalculada calculada = CalcularAbaMensal(aba, fonte_(), separador);
             grafico.MostrarMensal(aba, calculada, separador);
             grade_->Mostrar(calculada.Grade);

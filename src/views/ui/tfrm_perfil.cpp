@@ -52,7 +52,7 @@ TfrmPerfil::TfrmPerfil(FonteResultados fonte, Dialogos& dialogos, QWidget* pai)
 void TfrmPerfil::MostrarPerfil(int64_t dia) {
     const Resultados r = fonte_();
     if (dia < 1 || dia > r.Clima.NumDias) return;
-    const char separador = SeparadorDecimalSistema();
+    const char separador = SeparadorDecimalDoSistema();
     const PerfilDia perfil = CalcularPerfil(r.Clima, dia, separador);
     cht_perfil_->MostrarPerfil(perfil, separador);
     const std::string* textos[] = {&perfil.ParamA, &perfil.ParamB, &perfil.ParamC, &perfil.ParamD,

@@ -40,7 +40,7 @@ TfrmSerieSintetica::TfrmSerieSintetica(FonteResultados fonte, QWidget* pai)
 void TfrmSerieSintetica::Exibir() {
     const Resultados r = fonte_();
     modelo_->DefinirTabela(std::make_unique<TabelaSerie>(
-        r.Clima, r.Configuracao.Variaveis.SimularPrec, SeparadorDecimalSistema()));
+        r.Clima, r.Configuracao.Variaveis.SimularPrec, SeparadorDecimalDoSistema()));
     AplicarLarguras(sg_grafico_curva_, *modelo_->Tabela());
 }
 

@@ -27,18 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The window's dialogs, with the open-file dialog answered from a queue.
-class Dialogos : public teste::DialogosFalsos {
-  public:
-    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString&, const QString&) override {
-        if (abrir.empty()) return std::nullopt;
-        auto a = abrir.front();
-        abrir.pop_front();
-        return a;
-    }
-    std::deque<QString> abrir;
-};
-
 class ErosividadePainelTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -81,7 +69,7 @@ class ErosividadePainelTest : public ::testing::Test {
     }
 
     teste::PastaTemporaria pasta_;
-    Dialogos d_;
+    teste::DialogosFalsos d_;
     std::unique_ptr<TMainFrame> janela_;
     TfrmErosividade* painel_ = nullptr;
 };
@@ -140,7 +128,7 @@ TEST_F(ErosividadePainelTest, StateAndListBatchesFromThePanel) {
     // A list file: blank lines and spaces are ignored, a station missing from the database is
     // skipped and named.
     std::ofstream(pasta_ / "lista.txt") << "\n 2447049 \r\n\r\n9999999\r\n";
-    d_.abrir.push_back(QString::fromStdString((pasta_ / "lista.txt").string()));
+    d_.respostas_abrir.push_back(QString::fromStdString((pasta_ / "lista.txt").string()));
     QTest::mouseClick(painel_->btnBuscar(), Qt::LeftButton);
     EXPECT_EQ(painel_->tboxArqEst()->text().toStdString(), (pasta_ / "lista.txt").string());
     EXPECT_EQ(painel_->lbNEstacaoEscolhida()->text(), QStringLiteral("2"));
@@ -149,7 +137,7 @@ TEST_F(ErosividadePainelTest, StateAndListBatchesFromThePanel) {
     // Cancelling the dialog, or a file without codes, keeps the file.
     QTest::mouseClick(painel_->btnBuscar(), Qt::LeftButton);
     std::ofstream(pasta_ / "vazia.txt") << "\r\n \r\n";
-    d_.abrir.push_back(QString::fromStdString((pasta_ / "vazia.txt").string()));
+    d_.respostas_abrir.push_back(QString::fromStdString((pasta_ / "vazia.txt").string()));
     QTest::mouseClick(painel_->btnBuscar(), Qt::LeftButton);
     ASSERT_EQ(d_.mensagens.size(), 2u);
     EXPECT_TRUE(d_.mensagens[1].texto.contains(QStringLiteral("não tem nenhum código")));

@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -40,10 +42,12 @@ class DialogosTeste : public Dialogos, public DialogosImportacao {
         QString titulo, texto, detalhe;
     };
     std::optional<QString> NomeArquivoSalvar(QWidget*, const QString&, const QString&,
-                                             const QString&) override {
+                                             const QString&, TipoArquivo, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString&, const QString&) override {
+    std::optional<QString> NomeArquivoAbrir(QWidget*, const QString&, const QString&,
+                                            TipoArquivo tipo) override {
+        tipos_abertos.push_back(tipo);
         if (arquivos.empty()) return std::nullopt;
         auto a = arquivos.front();
         arquivos.pop_front();
@@ -53,7 +57,9 @@ class DialogosTeste : public Dialogos, public DialogosImportacao {
                   const QString& detalhe) override {
         mensagens.push_back({titulo, texto, detalhe});
     }
-    bool Confirmar(QWidget*, const QString&, const QString&) override { return false; }
+    bool Confirmar(QWidget*, const QString&, const QString&, const QString&) override {
+        return false;
+    }
     void AbrirEndereco(const QUrl&) override {}
 
     bool PerguntarSimNao(QWidget*, const QString& titulo, const QString& texto) override {
@@ -82,6 +88,7 @@ class DialogosTeste : public Dialogos, public DialogosImportacao {
     }
 
     std::deque<QString> arquivos;
+    std::vector<TipoArquivo> tipos_abertos;
     std::deque<RespostaSubstituir> substituir;
     std::deque<QString> textos;
     bool sim = false;
@@ -158,10 +165,13 @@ TEST_F(PaineisTeste, BdmepFileFillsTheIdentityAndOkWritesTheStation) {
     EXPECT_TRUE(painel->isVisible());
 
     painel->edtRegiao()->setText(QStringLiteral("3"));
-    QTest::mouseClick(painel->btnSelecionarEstacaoOk(), Qt::LeftButton);
+    // Enter in a field writes the station, and the status bar names it.
+    QTest::keyClick(painel->edtRegiao(), Qt::Key_Return);
     EXPECT_FALSE(painel->isVisible());
     EXPECT_EQ(Valor("select Nome || '|' || Regiao || '|' || NumAnos from EstacaoClima"),
               "BELO HORIZONTE|3|6");
+    EXPECT_EQ(janela_->Dica(),
+              QStringLiteral("Estação 83587 BELO HORIZONTE gravada no banco de estações."));
     EXPECT_EQ(Valor("select count(*) from DadosClima"), "12");
 
     // The same code again: the replace question answered No writes nothing.
@@ -212,7 +222,8 @@ TEST_F(PaineisTeste, IdentityRulesAndReadFailures) {
     EXPECT_EQ(d_.mensagens.back().texto,
               QStringLiteral("Os valores para latitude, longitude e altitude devem ser números "
                              "reais."));
-    QTest::mouseClick(painel->btnSelecionarEstacaoCancelar(), Qt::LeftButton);
+    // Esc gives the station up.
+    QTest::keyClick(painel->edtAltitude(), Qt::Key_Escape);
     EXPECT_FALSE(painel->isVisible());
     EXPECT_EQ(Valor("select count(*) from EstacaoClima"), "0");
 }
@@ -241,7 +252,10 @@ TEST_F(PaineisTeste, HidrowebFileImportsWithRegionAndReplaceQuestions) {
     EXPECT_EQ(d_.pedidos[0].titulo, QStringLiteral("Inserindo estação"));
     EXPECT_TRUE(d_.pedidos[0].texto.contains(QStringLiteral("Código: 02447049\nNome: IGUAPE\n")));
     EXPECT_EQ(painel->memMensagens()->toPlainText(),
-              QStringLiteral("1 estação nova.\n0 estações substituídas.\nFim"));
+              QStringLiteral("1 estação nova.\n0 estações substituídas.\nFim\n"
+                             "Resumo: 1 estação gravada."));
+    // The status bar tells what the run did.
+    EXPECT_EQ(janela_->Dica(), QStringLiteral("Resumo: 1 estação gravada."));
     Capturar("21_importar_ana_arquivo");
     EXPECT_EQ(Valor("select Nome || '|' || Regiao || '|' || NumAnos || '|' || Latitude "
                     "from EstacaoPrec"),
@@ -254,19 +268,22 @@ TEST_F(PaineisTeste, HidrowebFileImportsWithRegionAndReplaceQuestions) {
               QStringLiteral("A estação 02447049 já está no banco de dados. Substituir os dados?"));
     EXPECT_EQ(d_.pedidos.size(), 2u);
     EXPECT_EQ(painel->memMensagens()->toPlainText(),
-              QStringLiteral("0 estações novas.\n0 estações substituídas.\nFim"));
+              QStringLiteral("0 estações novas.\n0 estações substituídas.\nFim\n"
+                             "Resumo: 0 estações gravadas, 1 mantida."));
 
     // Yes replaces; cancelling the region writes nothing and counts nothing.
     d_.substituir = {RespostaSubstituir::Sim};
     d_.textos = {QString()};
     QTest::mouseClick(painel->btnImportar(), Qt::LeftButton);
     EXPECT_EQ(painel->memMensagens()->toPlainText(),
-              QStringLiteral("0 estações novas.\n0 estações substituídas.\nFim"));
+              QStringLiteral("0 estações novas.\n0 estações substituídas.\nFim\n"
+                             "Resumo: 0 estações gravadas, 1 não importada."));
     d_.substituir = {RespostaSubstituir::SimParaTodos};
     d_.textos = {QStringLiteral("5")};
     QTest::mouseClick(painel->btnImportar(), Qt::LeftButton);
     EXPECT_EQ(painel->memMensagens()->toPlainText(),
-              QStringLiteral("0 estações novas.\n1 estação substituída.\nFim"));
+              QStringLiteral("0 estações novas.\n1 estação substituída.\nFim\n"
+                             "Resumo: 1 estação gravada."));
     EXPECT_EQ(Valor("select Regiao from EstacaoPrec"), "5");
 
     QTest::mouseClick(painel->btnCancelar(), Qt::LeftButton);
@@ -280,9 +297,18 @@ TEST_F(PaineisTeste, InventoryGivesTheIdentityOfHidrowebStations) {
     std::ofstream(inventario.toStdString())
         << "Codigo;CodigoHidroWeb8;Nome;Municipio;Estado;UF;Latitude;Longitude;Altitude\n"
            "2447049;02447049;IGUAPE;IGUAPE;SAO PAULO;SP;-24.7167;-47.55;3\n";
+    EXPECT_TRUE(painel->edtNome()->text().isEmpty());
+    EXPECT_FALSE(painel->edtNome()->isReadOnly());
     painel->CarregarInventario(inventario);
     EXPECT_EQ(painel->sgEstacoesDados()->item(0, 1)->text(), QStringLiteral("IGUAPE"));
     EXPECT_EQ(painel->sgEstacoesDados()->item(0, 4)->text(), QStringLiteral("3"));
+    // The identity the inventory gives is shown in the fields, which are then not edited.
+    EXPECT_EQ(painel->edtNome()->text(), QStringLiteral("IGUAPE"));
+    EXPECT_EQ(painel->edtMunicipio()->text(), QStringLiteral("IGUAPE"));
+    EXPECT_EQ(painel->edtLatitude()->text(), QStringLiteral("-24.7167"));
+    EXPECT_EQ(painel->edtLongitude()->text(), QStringLiteral("-47.55"));
+    EXPECT_EQ(painel->edtAltitude()->text(), QStringLiteral("3"));
+    EXPECT_TRUE(painel->edtNome()->isReadOnly());
     d_.textos = {QStringLiteral("3")};
     QTest::mouseClick(painel->btnImportar(), Qt::LeftButton);
     EXPECT_EQ(Valor("select Municipio from EstacaoPrec"), "IGUAPE");
@@ -290,6 +316,43 @@ TEST_F(PaineisTeste, InventoryGivesTheIdentityOfHidrowebStations) {
     // A file in no rainfall format is refused with the connection message.
     EXPECT_FALSE(painel->AbrirArquivo(Dados("barra_1978_jan_fev.txt")));
     EXPECT_EQ(d_.mensagens.back().texto, QStringLiteral("Erro ao conectar Banco de Dados."));
+}
+
+// A file of one station: the options that import a state or the whole database are disabled,
+// the identity fields fit in two lines so the grid keeps its room, a station with too few
+// complete years says how many it had and how many are needed, Enter imports and Esc closes.
+TEST_F(PaineisTeste, OneStationFileKeyboardAndTooFewYears) {
+    d_.arquivos.push_back(Dados("chuvas_C_02345106_excerto.csv"));
+    janela_->Item(QStringLiteral("mmiImportarDadosANA"))->trigger();
+    auto* painel = Painel<TfrmImportarPrecBD>("frmImportarPrecBD1");
+    ASSERT_TRUE(painel->isVisible());
+    ASSERT_EQ(d_.tipos_abertos, std::vector<TipoArquivo>{TipoArquivo::Importacao});
+    EXPECT_TRUE(painel->rgOpcoesImportacao(0)->isChecked());
+    EXPECT_FALSE(painel->rgOpcoesImportacao(1)->isEnabled());
+    EXPECT_FALSE(painel->rgOpcoesImportacao(2)->isEnabled());
+    EXPECT_TRUE(painel->gbIdentidade()->isVisible());
+    // Latitude, longitude and altitude on one line.
+    EXPECT_EQ(painel->edtLatitude()->y(), painel->edtLongitude()->y());
+    EXPECT_EQ(painel->edtLatitude()->y(), painel->edtAltitude()->y());
+    // At the window's design size the grid has room for several rows.
+    EXPECT_GE(painel->sgEstacoesDados()->height(), 5 * painel->sgEstacoesDados()->rowHeight(0));
+    Capturar("22_importar_ana_uma_estacao");
+
+    painel->edtNome()->setText(QStringLiteral("PARATY"));
+    painel->edtLatitude()->setText(QStringLiteral("-23.2"));
+    painel->edtLongitude()->setText(QStringLiteral("-44.7"));
+    QTest::keyClick(painel->sgEstacoesDados(), Qt::Key_Return);
+    EXPECT_TRUE(d_.pedidos.empty());
+    const QStringList linhas = painel->memMensagens()->toPlainText().split(u'\n');
+    EXPECT_TRUE(linhas.contains(
+        QStringLiteral("Estação 02345106: 2 anos completos; são necessários 10. Não importada.")))
+        << painel->memMensagens()->toPlainText().toStdString();
+    EXPECT_EQ(linhas.back(),
+              QStringLiteral("Resumo: 0 estações gravadas, 1 com poucos anos completos."));
+    EXPECT_EQ(Valor("select count(*) from EstacaoPrec"), "0");
+
+    QTest::keyClick(painel->sgEstacoesDados(), Qt::Key_Escape);
+    EXPECT_FALSE(painel->isVisible());
 }
 
 TEST(TfrmSelecionarEstacaoImportar, TheHighlightedStationIsTheChoiceHoweverItCloses) {
