@@ -188,6 +188,90 @@ int SemZerosFinais(const char* digitos, int n, bool mais) {
     return n;
 }
 
+// Bytes [pos, pos + n) of the word w (byte i is character i) replaced by the first n bytes of
+// v; pos + n <= 8.
+inline uint64_t Inserir(uint64_t w, uint64_t v, int pos, int n) {
+    if (n <= 0) return w;
+    const uint64_t m = n >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * n)) - 1;
+    return (w & ~(m << (8 * pos))) | ((v & m) << (8 * pos));
+}
+
+inline uint64_t Par(uint64_t i) {
+    uint16_t par;
+    std::memcpy(&par, kPares.data() + 2 * i, 2);
+    return par;
+}
+
+constexpr uint64_t kEspacos8 = 0x2020202020202020;
+constexpr uint64_t kZeros8 = 0x3030303030303030;
+
+// A field of at most 8 characters whose text fits in 8, assembled in one 64-bit word and
+// stored once: characters written into a small buffer and read back wider would each wait
+// for the store to land. Returns nullptr when the value needs the longer route (an integer
+// part of more than 7 characters, sign included).
+char* CampoCurto(char* p, bool negativo, const Inteiro15& r, int largura, char separador) {
+    const int sinal = negativo ? 1 : 0;
+    const int inteiros = r.ex + 1;
+    if (inteiros + sinal > 7) return nullptr;
+    // The first eight of the fifteen digits, character i in byte i, and whether any digit
+    // after the first k is not 0.
+    const uint64_t oito = r.q / 10000000;
+    const uint64_t resto = r.q - oito * 10000000;
+    const uint64_t alto = oito / 10000;
+    const uint64_t baixo = oito % 10000;
+    const uint64_t d =
+        Par(alto / 100) | Par(alto % 100) << 16 | Par(baixo / 100) << 32 | Par(baixo % 100) << 48;
+    const uint64_t sem_zeros = d ^ kZeros8;  // a byte is 0 where its digit is '0'
+    const auto Mais = [&](int k) { return resto != 0 || (k < 8 && (sem_zeros >> (8 * k)) != 0); };
+    // Digits [de, k) without their trailing zeros (all of them when more digits follow).
+    const auto Mostrados = [&](int de, int k, bool mais) {
+        if (mais || k <= de) return k - de;
+        const uint64_t m = k >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * k)) - 1;
+        const uint64_t z = (sem_zeros & m) >> (8 * de);
+        return z == 0 ? 0 : (63 - std::countl_zero(z)) / 8 + 1;
+    };
+    uint64_t w = kEspacos8;
+    if (negativo) w = Inserir(w, '-', 0, 1);
+    int n;
+    if (r.ex >= 0) {
+        const int k = std::max(inteiros, largura - sinal - 1);
+        const bool mais = Mais(k);
+        const int fracao = Mostrados(inteiros, k, mais);
+        if (fracao == 0 && !mais) {
+            n = std::min(sinal + inteiros, largura);
+            w = Inserir(w, d, sinal, n - sinal);
+        } else if (sinal + inteiros + 1 > largura) {
+            n = sinal + inteiros;
+            w = Inserir(w, d, sinal, inteiros);
+        } else {
+            w = Inserir(w, d, sinal, inteiros);
+            w = Inserir(w, static_cast<unsigned char>(separador), sinal + inteiros, 1);
+            w = Inserir(w, d >> (8 * inteiros), sinal + inteiros + 1, fracao);
+            n = sinal + inteiros + 1 + fracao;
+        }
+    } else {
+        w = Inserir(w, '0', sinal, 1);
+        w = Inserir(w, static_cast<unsigned char>(separador), sinal + 1, 1);
+        const int zeros = -r.ex - 1;
+        const int cabem = largura - sinal - 2;
+        if (cabem < 0) {
+            n = sinal + 1;
+            w = Inserir(w, kEspacos8, sinal + 1, 1);
+        } else if (cabem <= zeros) {
+            n = largura;
+            w = Inserir(w, kZeros8, sinal + 2, cabem);
+        } else {
+            const int k = cabem - zeros;
+            const int mostrados = Mostrados(0, k, Mais(k));
+            w = Inserir(w, kZeros8, sinal + 2, zeros);
+            w = Inserir(w, d, sinal + 2 + zeros, mostrados);
+            n = sinal + 2 + zeros + mostrados;
+        }
+    }
+    std::memcpy(p, &w, 8);
+    return p + std::max(n, largura);
+}
+
 // Widest field written by CampoFixo; wider ones take the general route.
 constexpr int kLarguraCampoFixo = 16;
 
@@ -198,6 +282,9 @@ constexpr int kLarguraCampoFixo = 16;
 // with stores of fixed size and copied out whole, so `p` must have room for 32 characters; the
 // returned end may lie before the last of them.
 char* CampoFixo(char* p, bool negativo, const Inteiro15& r, int largura, char separador) {
+    if (largura <= 8) {
+        if (char* fim = CampoCurto(p, negativo, r, largura, separador)) return fim;
+    }
     const int sinal = negativo ? 1 : 0;
     char campo[64];
     char digitos[32] = {};
