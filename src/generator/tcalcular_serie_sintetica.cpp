@@ -3,11 +3,14 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/erro.h"
 #include "generator/contexto_passo.h"
 #include "generator/correcoes.h"
 #include "generator/erosividade.h"
+#include "generator/paralelo.h"
 #include "generator/passo_precipitacao.h"
 #include "generator/passo_temperatura_radiacao.h"
 #include "generator/passo_tempestade.h"
@@ -105,35 +108,59 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
         }
     };
 
+    const bool temperaturas = v.SimularTMax || v.SimularTMin || v.SimularRad;
+    // One process gives all three variables, whichever of them was asked for.
+    const auto Temperaturas = [&](ContextoPasso& passo, ColetorAvisos& seus_avisos) {
+        if (!temperaturas || Cancelado()) return;
+        SimularTemperaturaRadiacao(passo);
+        if (c.Correcao) {
+            CorrigirVariavelClima(clima, dados, VariavelClima::TMax, seus_avisos);
+            CorrigirVariavelClima(clima, dados, VariavelClima::TMin, seus_avisos);
+            CorrigirVariavelClima(clima, dados, VariavelClima::Rad, seus_avisos);
+        }
+        const int64_t invertidos = LimitarTMinPelaTMax(clima);
+        if (invertidos > 0) {
+            seus_avisos.Adicionar("Temperatura mínima acima da máxima em " +
+                                  std::to_string(invertidos) +
+                                  " dia(s) da série: nesses dias a mínima foi igualada à máxima.");
+        }
+    };
+    const auto VentoEUmidade = [&](ContextoPasso& passo, ColetorAvisos& seus_avisos) {
+        if (v.SimularVVento && !Cancelado()) {
+            SimularVento(passo);
+            if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::VVento, seus_avisos);
+        }
+        if (v.SimularUmid && !Cancelado()) {
+            SimularUmidade(passo, seus_avisos);
+            if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, seus_avisos);
+        }
+    };
+
     if (!Cancelado()) {
         if (c.Correcao) CorrigirLamina(clima, dados);
         if (!c.VariabilidadeAnual) PerfisEErosividade();
         DefinirPasso("Simulando os dados climatológicos...");
-        if (v.SimularTMax || v.SimularTMin || v.SimularRad) {
-            // One process gives all three variables, whichever of them was asked for.
-            SimularTemperaturaRadiacao(ctx);
-            if (c.Correcao) {
-                CorrigirVariavelClima(clima, dados, VariavelClima::TMax, avisos);
-                CorrigirVariavelClima(clima, dados, VariavelClima::TMin, avisos);
-                CorrigirVariavelClima(clima, dados, VariavelClima::Rad, avisos);
-            }
-            const int64_t invertidos = LimitarTMinPelaTMax(clima);
-            if (invertidos > 0) {
-                avisos.Adicionar("Temperatura mínima acima da máxima em " +
-                                 std::to_string(invertidos) +
-                                 " dia(s) da série: nesses dias a mínima foi igualada à máxima.");
-            }
+        if (em_paralelo && temperaturas && (v.SimularVVento || v.SimularUmid)) {
+            // The temperature pass draws three normals a day, one uniform each, and touches
+            // no array of wind or humidity: wind and humidity start where the stream will be
+            // after it, on a helper thread, with the same values as one after the other. Their
+            // warnings follow the temperatures', as they would.
+            const auto dias = static_cast<uint64_t>(clima.NumDias);
+            FluxoAleatorio fluxo_vento(fluxo.Estado());
+            fluxo_vento.Avancar(3 * dias);
+            std::vector<std::string> avisos_vento;
+            ColetorAvisos coletor_vento(avisos_vento);
+            // Only this thread reports progress.
+            ContextoPasso ctx_vento{clima,   dados,   fluxo_vento, cancelamento,
+                                    nullptr, metodo_, false};
+            ExecutarLadoALado([&] { Temperaturas(ctx, avisos); },
+                              [&] { VentoEUmidade(ctx_vento, coletor_vento); });
+            for (std::string& aviso : avisos_vento) avisos.Adicionar(std::move(aviso));
+            fluxo = fluxo_vento;
+        } else {
+            Temperaturas(ctx, avisos);
+            VentoEUmidade(ctx, avisos);
         }
-    }
-
-    if (v.SimularVVento && !Cancelado()) {
-        SimularVento(ctx);
-        if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::VVento, avisos);
-    }
-
-    if (v.SimularUmid && !Cancelado()) {
-        SimularUmidade(ctx, avisos);
-        if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, avisos);
     }
 
     if (c.VariabilidadeAnual && !Cancelado()) {

@@ -73,6 +73,43 @@ TEST(Calcular, TableInversionGivesThePlainScanSeriesBitForBit) {
     }
 }
 
+// Wind and humidity run beside the temperatures from where the stream will be after them: every
+// choice of variables, with and without corrections and with the year-to-year variability
+// (which draws after them), gives on two threads the series and warnings of one thread.
+TEST(Calcular, ClimatePassesSideBySideGiveTheOneThreadSeries) {
+    TDados dados = teste::DadosVariados(7);
+    dados.TemTotaisPrec = true;
+    for (int m = 1; m <= 12; ++m) {
+        dados.XTotal[m] = 120.0;
+        dados.STotal[m] = 45.0;
+        dados.CovTotalAnual[m] = 900.0;
+    }
+    struct Caso {
+        VariaveisSimuladas variaveis;
+        bool correcao;
+        bool variabilidade;
+    };
+    const Caso casos[] = {
+        {{true, true, true, true, true, true}, true, false},
+        {{true, true, true, true, true, true}, false, false},
+        {{true, false, true, false, false, true}, true, false},
+        {{false, true, false, false, true, false}, true, false},
+        {{true, true, true, true, false, true}, false, false},
+        {{true, false, false, true, true, true}, true, true},
+    };
+    for (const Caso& caso : casos) {
+        ConfiguracaoSerie c = Tudo(7, 1999);
+        c.Variaveis = caso.variaveis;
+        c.Correcao = caso.correcao;
+        c.VariabilidadeAnual = caso.variabilidade;
+        const ResultadoCalculo dois = TCalcularSerieSintetica().Calcular(dados, c);
+        const ResultadoCalculo um = TCalcularSerieSintetica(NucleosCalculo::Um).Calcular(dados, c);
+        const auto i = &caso - casos;
+        ASSERT_TRUE(MesmosBytes(dois.Clima, um.Clima)) << "caso " << i;
+        EXPECT_EQ(dois.Avisos, um.Avisos) << "caso " << i;
+    }
+}
+
 // A run keeps the arrays it fills: storms when asked for, profiles and energies in erosivity
 // runs only, each climate array with its variable. What both runs hold is the same bit for
 // bit, and the profile of an ordinary run's storm, computed when needed, is the one an
