@@ -33,18 +33,26 @@ void Alocar(std::vector<double>& v, std::size_t n) {
 
 TClima::TClima(int64_t num_dias, const ArraysSerie& arrays) : NumDias(num_dias < 0 ? 0 : num_dias) {
     const auto n = static_cast<std::size_t>(NumDias + 1);
+    Alocar(Prec, n);
+    Alocar(Ti, n);
+    Acrescentar(arrays);
+    Mes.assign(n, 0);
+}
+
+void TClima::Acrescentar(const ArraysSerie& arrays) {
+    const auto n = static_cast<std::size_t>(NumDias + 1);
     const auto Grupo = [n](bool tem, std::initializer_list<std::vector<double>*> grupo) {
         if (!tem) return;
-        for (auto* v : grupo) Alocar(*v, n);
+        for (auto* v : grupo) {
+            if (v->empty()) Alocar(*v, n);
+        }
     };
-    Grupo(true, {&Prec, &Ti});
     Grupo(arrays.Tempestades, {&Dur, &Ii});
     Grupo(arrays.Perfis, {&ParamA, &ParamB, &ParamC, &ParamD});
     Grupo(arrays.Energias, {&KEf, &KEwm, &KE25f, &KE25wm, &EI30f, &EI30wm});
     Grupo(arrays.Temperaturas, {&TMax, &TMin, &Rad});
     Grupo(arrays.Vento, {&VVento});
     Grupo(arrays.Umidade, {&Umid});
-    Mes.assign(n, 0);
 }
 
 TClima TClima::ParaPeriodo(int64_t a_partir, int64_t num_anos, const ArraysSerie& arrays) {

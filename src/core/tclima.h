@@ -60,6 +60,11 @@ struct TClima {
 
     int MesDoDia(int64_t d) const { return Mes[static_cast<std::size_t>(d)]; }
 
+    // Adds, zero-filled, the groups of `arrays` the store does not hold yet; the others stay as
+    // they are. A run adds each climate group when its pass begins, so that its memory is
+    // touched only then. Throws std::bad_alloc (or std::length_error) as the constructor does.
+    void Acrescentar(const ArraysSerie& arrays);
+
     // Sets the fourteen precipitation arrays of day d to 0 (those the store holds); the climate
     // arrays stay.
     void LimparDia(int64_t d);

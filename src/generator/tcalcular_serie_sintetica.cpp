@@ -42,16 +42,43 @@ ArraysSerie ArraysDoCalculo(const ConfiguracaoSerie& c, ModoCalculo modo) {
 
 namespace {
 
-// The store of the run's calendar days. A length the machine cannot hold is the user's
-// setting, not a fault of the program: it is reported as such.
+[[noreturn]] void MemoriaInsuficiente(const ConfiguracaoSerie& c) {
+    throw ErroVentaro("Memória insuficiente para gerar uma série de " + std::to_string(c.NumAnos) +
+                      " anos.");
+}
+
+// The store of the run's calendar days, with the arrays of the precipitation passes; each
+// climate group is added when its pass begins (Acrescentar), after the storm-law tables are
+// gone. A length the machine cannot hold is the user's setting, not a fault of the program: it
+// is reported as such.
 TClima CriarSerie(const ConfiguracaoSerie& c, ModoCalculo modo) {
+    ArraysSerie arrays = ArraysDoCalculo(c, modo);
+    arrays.Temperaturas = arrays.Vento = arrays.Umidade = false;
     try {
-        return TClima::ParaPeriodo(c.APartir, c.NumAnos, ArraysDoCalculo(c, modo));
+        return TClima::ParaPeriodo(c.APartir, c.NumAnos, arrays);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    throw ErroVentaro("Memória insuficiente para gerar uma série de " + std::to_string(c.NumAnos) +
-                      " anos.");
+    MemoriaInsuficiente(c);
+}
+
+void Acrescentar(TClima& clima, const ArraysSerie& arrays, const ConfiguracaoSerie& c) {
+    try {
+        clima.Acrescentar(arrays);
+        return;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    MemoriaInsuficiente(c);
+}
+
+ArraysSerie SoClima(bool temperaturas, bool vento, bool umidade) {
+    ArraysSerie a;
+    a.Tempestades = a.Perfis = a.Energias = false;
+    a.Temperaturas = temperaturas;
+    a.Vento = vento;
+    a.Umidade = umidade;
+    return a;
 }
 
 }  // namespace
@@ -112,6 +139,7 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     // One process gives all three variables, whichever of them was asked for.
     const auto Temperaturas = [&](ContextoPasso& passo, ColetorAvisos& seus_avisos) {
         if (!temperaturas || Cancelado()) return;
+        Acrescentar(clima, SoClima(true, false, false), c);
         SimularTemperaturaRadiacao(passo);
         if (c.Correcao) {
             CorrigirVariavelClima(clima, dados, VariavelClima::TMax, seus_avisos);
@@ -127,10 +155,12 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     };
     const auto VentoEUmidade = [&](ContextoPasso& passo, ColetorAvisos& seus_avisos) {
         if (v.SimularVVento && !Cancelado()) {
+            Acrescentar(clima, SoClima(false, true, false), c);
             SimularVento(passo);
             if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::VVento, seus_avisos);
         }
         if (v.SimularUmid && !Cancelado()) {
+            Acrescentar(clima, SoClima(false, false, true), c);
             SimularUmidade(passo, seus_avisos);
             if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, seus_avisos);
         }
@@ -167,6 +197,8 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
         DefinirPasso("Aplicando a variabilidade interanual da precipitação...");
         if (AplicarVariabilidadeAnual(ctx, avisos)) PerfisEErosividade();
     }
+    // A cancelled run still holds every array of its settings.
+    Acrescentar(clima, ArraysDoCalculo(c, modo), c);
     resultado.Cancelado = Cancelado();
     return resultado;
 }

@@ -91,6 +91,13 @@ TEST(TClima, PartialStoreHoldsItsGroupsAndReadsZeroForTheOthers) {
     // A long store whose arrays span several large pages is still all zeros.
     const TClima longa = TClima::ParaPeriodo(1, 100, grupos);
     for (const double v : longa.Umid) ASSERT_EQ(v, 0.0);
+    // Groups added later come zero-filled; the arrays already held keep their values.
+    clima.Acrescentar(ArraysSerie{});
+    for (const TClima::Array a : {&TClima::ParamA, &TClima::EI30wm, &TClima::VVento}) {
+        ASSERT_EQ((clima.*a).size(), 366u);
+        for (const double v : clima.*a) ASSERT_EQ(v, 0.0);
+    }
+    EXPECT_EQ(clima.TMax[200], 25.0);
 }
 
 }  // namespace
