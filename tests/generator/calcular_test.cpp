@@ -192,8 +192,8 @@ TEST(Calcular, NoYearsGiveNoDays) {
     EXPECT_EQ(c.Prec[0], 0.0);
 }
 
-#if !defined(__SANITIZE_ADDRESS__)
-// (AddressSanitizer's allocator aborts on such a request instead of failing it.)
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// (The sanitizers' allocators abort on such a request instead of failing it.)
 TEST(Calcular, SeriesLongerThanMemoryFailsWithAMessage) {
     ConfiguracaoSerie config;
     config.NumAnos = 4000000000u;
