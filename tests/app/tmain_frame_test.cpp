@@ -149,7 +149,7 @@ TEST_F(TMainFrameTest, EnterConfirmsAndEscCancelsInThePanels) {
     EXPECT_EQ(janela_->Configuracao().NumAnos, 7u);
 }
 
-// "Sobre" opens the About box beside the spec's "Sobre o TAVU": name, version with the commit,
+// "Sobre" opens the About box beside "Sobre o TAVU": name, version with the commit,
 // the licence and the libraries with their versions.
 TEST_F(TMainFrameTest, AboutBoxNamesVersionLicenceAndLibraries) {
     const QList<QAction*> ajuda = Item("mmiAjuda")->menu()->actions();
