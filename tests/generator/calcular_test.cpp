@@ -42,7 +42,11 @@ std::vector<const std::vector<double>*> Arrays(const TClima& c) {
     const auto va = Arrays(a);
     const auto vb = Arrays(b);
     for (std::size_t i = 0; i < va.size(); ++i) {
-        if (va[i]->size() != vb[i]->size() ||
+        if (va[i]->size() != vb[i]->size()) {
+            return ::testing::AssertionFailure() << "array " << i << " is held by one store only";
+        }
+        // An array neither store holds has no data to compare (and memcmp takes no null).
+        if (!va[i]->empty() &&
             std::memcmp(va[i]->data(), vb[i]->data(), va[i]->size() * sizeof(double)) != 0) {
             for (std::size_t d = 0; d < va[i]->size(); ++d) {
                 if (std::memcmp(&(*va[i])[d], &(*vb[i])[d], sizeof(double)) != 0) {
