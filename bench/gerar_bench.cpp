@@ -1,10 +1,17 @@
-// Whole generator runs on the example stations: 100 years with every variable and correction,
-// with the table inversion and with the plain scan, and an erosivity run.
+// Whole generator runs on the example stations: 1, 100 and 1000 years with every variable and
+// correction, with the table inversion and with the plain scan, and an erosivity run; and
+// `ventaro-cli gerar` itself, stations read from the sample database and the series file
+// written, for 1, 100 and 1000 years.
 #include <benchmark/benchmark.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <string>
 
+#include "cli/executar.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "support/dados_exemplo.h"
 
@@ -42,6 +49,11 @@ void Gerar1(const ventaro::TDados& dados, MetodoInversao metodo) {
     const TCalcularSerieSintetica gerador(metodo);
     benchmark::DoNotOptimize(gerador.Calcular(dados, Tudo(100)).Clima.Prec.data());
 }
+
+void BM_Gerar1Ano(benchmark::State& state) {
+    Gerar(state, MetodoInversao::Tabela, ModoCalculo::Normal, 1);
+}
+BENCHMARK(BM_Gerar1Ano)->Unit(benchmark::kMillisecond);
 
 void BM_Gerar100AnosRapido(benchmark::State& state) {
     Gerar(state, MetodoInversao::Tabela, ModoCalculo::Normal, 100);
@@ -82,5 +94,41 @@ void BM_Gerar1000AnosRapido(benchmark::State& state) {
     Gerar(state, MetodoInversao::Tabela, ModoCalculo::Normal, 1000);
 }
 BENCHMARK(BM_Gerar1000AnosRapido)->Unit(benchmark::kMillisecond);
+
+// What `ventaro-cli gerar --pluviometrica 2045012 --climatologica 83587 --anos N --saida ...`
+// does, in-process: stations read from the sample database, every variable the stations allow,
+// corrections, the series file written aside and moved into place.
+void GerarEGravar(benchmark::State& state, const char* anos) {
+    namespace fs = std::filesystem;
+    std::string nome = "ventaro_bench_serie_";
+    nome += std::to_string(::getpid());
+    nome += ".txt";
+    const fs::path saida = fs::temp_directory_path() / nome;
+    ventaro::OpcoesGerar opcoes;
+    opcoes.banco = (fs::path(VENTARO_BIN_DIR) / "bd.sqlite").string();
+    opcoes.pluviometrica = "2045012";
+    opcoes.climatologica = "83587";
+    opcoes.anos = anos;
+    opcoes.separador.emplace(1, '.');
+    opcoes.saida = saida.string();
+    for (auto _ : state) ventaro::ExecutarGerar(opcoes);
+    state.counters["bytes"] = static_cast<double>(fs::file_size(saida));
+    fs::remove(saida);
+}
+
+void BM_GerarEGravar1Ano(benchmark::State& state) {
+    GerarEGravar(state, "1");
+}
+BENCHMARK(BM_GerarEGravar1Ano)->Unit(benchmark::kMillisecond);
+
+void BM_GerarEGravar100Anos(benchmark::State& state) {
+    GerarEGravar(state, "100");
+}
+BENCHMARK(BM_GerarEGravar100Anos)->Unit(benchmark::kMillisecond);
+
+void BM_GerarEGravar1000Anos(benchmark::State& state) {
+    GerarEGravar(state, "1000");
+}
+BENCHMARK(BM_GerarEGravar1000Anos)->Unit(benchmark::kMillisecond);
 
 }  // namespace

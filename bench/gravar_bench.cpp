@@ -83,5 +83,23 @@ void BM_FormatarCampo(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatarCampo);
 
+// The raw field writer the series file uses, on values of the kinds a series holds (a third of
+// them 0, as the storm fields of dry days), widths 4 and 5.
+void BM_EscreverCampo(benchmark::State& state) {
+    FluxoAleatorio fluxo(5);
+    std::vector<double> valores(4096);
+    for (double& v : valores) v = fluxo.Uniform() < 0.33 ? 0.0 : 40.0 * fluxo.Uniform() - 5.0;
+    char destino[kMaxCampo + 8];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        char* fim = EscreverCampo(destino, valores[i & 4095], 4 + static_cast<int>(i & 1), '.');
+        ++i;
+        benchmark::DoNotOptimize(fim);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_EscreverCampo);
+
 }  // namespace
 }  // namespace ventaro

@@ -18,7 +18,8 @@ InterrupcaoPorSinal::InterrupcaoPorSinal(std::string aviso) : aviso_(std::move(a
         const timespec intervalo{0, 200'000'000};
         while (!fim_.load()) {
             const int sinal = sigtimedwait(&sinais_, nullptr, &intervalo);
-            if (sinal <= 0) continue;
+            // The destructor's wake-up call: the work is over, nothing to cancel.
+            if (sinal <= 0 || fim_.load()) continue;
             if (sinal_.Cancelado()) ::_exit(128 + sinal);
             recebido_.store(sinal);
             sinal_.Cancelar();
@@ -33,6 +34,10 @@ InterrupcaoPorSinal::InterrupcaoPorSinal(std::string aviso) : aviso_(std::move(a
 
 InterrupcaoPorSinal::~InterrupcaoPorSinal() {
     fim_.store(true);
+    // Wakes the waiting thread at once rather than at the end of its interval, which every
+    // command would otherwise spend idle (a signal sent to that thread alone and blocked there,
+    // so it only ends the wait; one left pending when the thread ends is discarded with it).
+    pthread_kill(espera_.native_handle(), SIGTERM);
     espera_.join();
     // A signal that comes after the work ended stops the process as usual.
     pthread_sigmask(SIG_SETMASK, &anterior_, nullptr);

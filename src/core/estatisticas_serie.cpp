@@ -178,15 +178,23 @@ void GravarPrecipitacao(TDados& dados, int mes, const M& m) {
 void CalcularEstatisticasSerie(TDados& dados, const TClima& clima, int64_t num_anos,
                                int64_t a_partir) {
     // Wet days: depth, storm and climate values; dry days: the five climate values.
-    const std::array<const std::vector<double>*, 9> arrays = {
-        &clima.Prec, &clima.Dur, &clima.Ti,     &clima.Ii,  &clima.TMax,
-        &clima.TMin, &clima.Rad, &clima.VVento, &clima.Umid};
+    const std::array<TClima::Array, 9> arrays = {&TClima::Prec, &TClima::Dur,    &TClima::Ti,
+                                                 &TClima::Ii,   &TClima::TMax,   &TClima::TMin,
+                                                 &TClima::Rad,  &TClima::VVento, &TClima::Umid};
+    // An array the store does not hold is 0 on every day: one series of zeros stands for all
+    // of them.
+    std::vector<double> zeros;
+    for (const TClima::Array a : arrays) {
+        if (!clima.Possui(a) && zeros.empty())
+            zeros.assign(static_cast<std::size_t>(clima.NumDias) + 1, 0.0);
+    }
     // A store shorter than the walk ends the walk early rather than being read past its end.
     int64_t ultimo = clima.NumDias;
     std::array<const double*, 9> vars{};
     for (std::size_t v = 0; v < arrays.size(); ++v) {
-        ultimo = std::min(ultimo, static_cast<int64_t>(arrays[v]->size()) - 1);
-        vars[v] = arrays[v]->data();
+        const std::vector<double>& valores = clima.Possui(arrays[v]) ? clima.*arrays[v] : zeros;
+        ultimo = std::min(ultimo, static_cast<int64_t>(valores.size()) - 1);
+        vars[v] = valores.data();
     }
 
     auto percorrer = [&](auto&& f) {

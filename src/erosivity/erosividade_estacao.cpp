@@ -29,9 +29,10 @@ ErosividadeEstacao SomarErosividade(const TDados& dados, const TClima& clima, ui
     e.Altitude = dados.Altitude;
     if (clima.NumDias == 0) return e;
 
+    // A run without storms holds no energies: they are 0.
     const auto dia = [&clima](int64_t d) {
-        const auto i = static_cast<std::size_t>(d);
-        return SomasErosividade{clima.KE25f[i], clima.KE25wm[i], clima.EI30f[i], clima.EI30wm[i]};
+        return SomasErosividade{clima.Valor(&TClima::KE25f, d), clima.Valor(&TClima::KE25wm, d),
+                                clima.Valor(&TClima::EI30f, d), clima.Valor(&TClima::EI30wm, d)};
     };
     std::array<SomasErosividade, kNumPeriodos> totais{};
     SomasErosividade mes{};

@@ -136,8 +136,9 @@ void CorrigirLamina(TClima& clima, const TDados& dados) {
     // a dry day keeps every precipitation array at 0.
     // (A day with depth and time to peak both 0 was dry all along and is clear already.)
     for (std::size_t d = 1; d <= n; ++d) {
-        if (!(prec[d] > 0) &&
-            (prec[d] != 0.0 || clima.Ti[d] != 0.0 || clima.Dur[d] != 0.0 || clima.Ii[d] != 0.0)) {
+        if (!(prec[d] > 0) && (prec[d] != 0.0 || clima.Ti[d] != 0.0 ||
+                               clima.Valor(&TClima::Dur, static_cast<int64_t>(d)) != 0.0 ||
+                               clima.Valor(&TClima::Ii, static_cast<int64_t>(d)) != 0.0)) {
             clima.LimparDia(static_cast<int64_t>(d));
         }
     }

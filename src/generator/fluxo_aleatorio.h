@@ -15,8 +15,26 @@ class FluxoAleatorio {
     void Semear(uint32_t semente) { estado_ = semente; }
     uint32_t Estado() const { return estado_; }
 
+    // Moves the stream on by `passos` draws at once, as that many Uniform() calls would: the
+    // k-fold step x -> a^k x + c (a^(k-1) + ... + 1) mod 2^32, formed by repeated squaring.
+    void Avancar(uint64_t passos) {
+        uint32_t mult = 1u;
+        uint32_t inc = 0u;
+        uint32_t a = kMultiplicador;
+        uint32_t c = kIncremento;
+        for (; passos != 0; passos >>= 1) {
+            if ((passos & 1u) != 0) {
+                mult = mult * a;
+                inc = inc * a + c;
+            }
+            c = (a + 1u) * c;
+            a = a * a;
+        }
+        estado_ = mult * estado_ + inc;
+    }
+
     double Uniform() {
-        estado_ = estado_ * 134775813u + 1u;  // mod 2^32
+        estado_ = estado_ * kMultiplicador + kIncremento;  // mod 2^32
         return static_cast<double>(estado_) / 4294967296.0;
     }
 
@@ -38,6 +56,8 @@ class FluxoAleatorio {
     }
 
   private:
+    static constexpr uint32_t kMultiplicador = 134775813u;
+    static constexpr uint32_t kIncremento = 1u;
     uint32_t estado_;
 };
 

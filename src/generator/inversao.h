@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
+#include <memory>
 #include <vector>
 
 namespace ventaro {
@@ -40,6 +43,8 @@ struct DensidadeGama {
     double logK = 0.0;
     double operator()(double x) const {
         if (em_log) return std::exp(LogPotencia(x, am1) - x / beta - logK);
+        // Shape 1: x^0 is 1 for every x, and 1 * e is e, so pow is left out.
+        if (am1 == 0.0) return std::exp(-x / beta) / K;
         return std::pow(x, am1) * std::exp(-x / beta) / K;
     }
 };
@@ -55,6 +60,7 @@ struct DensidadeBeta {
     double logB = 0.0;
     double operator()(double x) const {
         if (em_log) return std::exp(LogPotencia(x, am1) + LogPotencia(1.0 - x, bm1) - logB);
+        if (am1 == 0.0) return std::pow(1.0 - x, bm1) / B;
         return std::pow(x, am1) * std::pow(1.0 - x, bm1) / B;
     }
 };
@@ -97,47 +103,85 @@ double InverterDireto(const Densidade& f, double h, LimiteInversao limite, doubl
     return x;
 }
 
-// The abscissas x_0 = 0, x_k = x_{k-1} + h, shared by every law with the same step.
+// The abscissas x_0 = 0, x_k = x_{k-1} + h up to the first at the law's limit, the farthest any
+// walk can go; shared by every law with the same step and limit, and only read once made.
 class GradeInversao {
   public:
-    explicit GradeInversao(double h) : h_(h), x_{0.0} {}
-
-    double Passo() const { return h_; }
-    double X(std::size_t k) {
-        while (x_.size() <= k) x_.push_back(x_.back() + h_);
-        return x_[k];
-    }
-    // Walks the grid to the first x at the limit, the farthest any table of the limit can go,
-    // so that tables built on several threads only read it.
-    void EstenderAteLimite(LimiteInversao limite) {
+    GradeInversao(double h, LimiteInversao limite) : h_(h), limite_(limite), x_{0.0} {
         while (!AtingiuLimite(limite, x_.back())) x_.push_back(x_.back() + h_);
     }
 
+    double Passo() const { return h_; }
+    LimiteInversao Limite() const { return limite_; }
+    double X(std::size_t k) const { return x_[k]; }
+    const double* Abscissas() const { return x_.data(); }
+    // Index of the first x at the limit: no walk goes beyond it.
+    std::size_t Ultimo() const { return x_.size() - 1; }
+
   private:
     double h_;
+    LimiteInversao limite_;
     std::vector<double> x_;
 };
 
-// Cumulative trapezoid table of one law, walked lazily.
+// Beyond which x a table may stop where its area stopped changing (see TabelaInversao), or +inf
+// where it may not. A gamma density falls beyond its mode (alpha - 1) beta. In the direct
+// arithmetic x^(alpha - 1) must stay finite up to the limit `x_fim` (else inf * 0 gives NaN
+// once e^(-x/beta) underflows, and the NaN ends the walk there), and the absolute error that a
+// subnormal e^(-x/beta) carries into the density, about x_fim^(alpha - 1) / K times 2^-1074,
+// must be negligible.
+inline double InicioQueda(const DensidadeGama& f, double x_fim) {
+    constexpr double kInfinito = std::numeric_limits<double>::infinity();
+    if (!f.em_log) {
+        const double maior_potencia = std::pow(x_fim, f.am1);
+        if (!std::isfinite(maior_potencia)) return kInfinito;
+        if (!(maior_potencia / f.K * 0x1p-1070 <= 0x1p-60)) return kInfinito;
+    }
+    return f.am1 * f.beta;
+}
+// Humidity tables are short and their density turns to NaN beyond 1: they walk every step.
+inline double InicioQueda(const DensidadeBeta&, double) {
+    return std::numeric_limits<double>::infinity();
+}
+
+// Cumulative trapezoid table of one law, walked lazily into storage sized once for the whole
+// grid (pages never walked are never touched).
 //
 // A guide over the areas speeds up the search: guia_[j] is the first step whose area reaches
 // j / kGuias, so a draw u in [j / kGuias, (j + 1) / kGuias) lies between guia_[j] and
 // guia_[j + 1], usually a handful of neighbouring entries.
+//
+// Once the density is past its mode (InicioQueda) and a trapezoid term is below an eighth of the
+// spacing of the doubles above F, no later term can move F: each is at most about twice that
+// term (the step before may straddle the mode; beyond it the density only falls, and the
+// library's rounding errors are far smaller than the factor kept in hand), so it stays below
+// half the spacing and F + term rounds to F. Every later F equals the last one, up to the limit:
+// the table stops walking there, and a draw beyond that area goes to the limit, as the walk
+// would.
 template <typename Densidade>
 class TabelaInversao {
   public:
-    TabelaInversao(const Densidade& f, LimiteInversao limite, GradeInversao& grade)
-        : f_(f), limite_(limite), grade_(&grade), F_{0.0}, guia_{0} {}
+    TabelaInversao(const Densidade& f, const GradeInversao& grade)
+        : f_(f),
+          grade_(&grade),
+          queda_(InicioQueda(f, grade.X(grade.Ultimo()))),
+          F_(std::make_unique_for_overwrite<double[]>(grade.Ultimo() + 1)) {
+        F_[0] = 0.0;
+        guia_[0] = 0;
+    }
 
     // The value the plain scan gives for u.
     double Inverter(double u) {
         // With F_0 = 0 already reaching u the scan takes no step at all.
         if (!(0.0 < u)) return 0.0;
-        std::size_t ultimo = F_.size() - 1;
+        std::size_t ultimo = percorridas_ - 1;
         if (!Atingido(ultimo, u)) {
+            if (completa_) return grade_->X(grade_->Ultimo());
             EstenderAte(u);
             // The new last entry is the first to reach u: the entries before it did not.
-            return grade_->X(F_.size() - 1);
+            ultimo = percorridas_ - 1;
+            if (completa_ && !Atingido(ultimo, u)) return grade_->X(grade_->Ultimo());
+            return grade_->X(ultimo);
         }
         // Least k >= 1 reaching u. "Reached" is monotone in k: F never decreases (the trapezoid
         // terms are >= 0), +inf stays reached, and a NaN entry counts as reached and makes every
@@ -148,10 +192,10 @@ class TabelaInversao {
         if (u < 1.0) {
             // u * kGuias is exact (a power of two), so j / kGuias <= u < (j + 1) / kGuias.
             const auto j = static_cast<std::size_t>(u * static_cast<double>(kGuias));
-            if (j < guia_.size() && guia_[j] > lo) lo = guia_[j];
-            if (j + 1 < guia_.size() && guia_[j + 1] < hi) hi = guia_[j + 1];
+            if (j < guias_ && guia_[j] > lo) lo = guia_[j];
+            if (j + 1 < guias_ && guia_[j + 1] < hi) hi = guia_[j + 1];
         }
-        const double* F = F_.data();
+        const double* F = F_.get();
         while (lo < hi) {
             const std::size_t meio = lo + (hi - lo) / 2;
             if (!(F[meio] < u)) {
@@ -163,44 +207,80 @@ class TabelaInversao {
         return grade_->X(lo);
     }
 
-    // Walks the table until its last entry reaches u (or the limit). The values Inverter gives
-    // do not depend on how far the table was walked before.
+    // Walks the table until its last entry reaches u, the limit or the point from which F no
+    // longer changes. The values Inverter gives do not depend on how far the table was walked
+    // before.
     void EstenderAte(double u) {
-        while (!Atingido(F_.size() - 1, u)) Estender();
+        std::size_t k = percorridas_;
+        if (completa_ || Atingido(k - 1, u)) return;
+        const double* x = grade_->Abscissas();
+        const double h = grade_->Passo();
+        const std::size_t fim = grade_->Ultimo();
+        double* F = F_.get();
+        double Fk = F[k - 1];
+        double f0 = k == 1 ? f_(0.0) : f_ultimo_;
+        for (;; ++k) {
+            const double f1 = f_(x[k]);
+            const double termo = (f0 + f1) * h / 2.0;
+            Fk = Fk + termo;
+            F[k] = Fk;
+            f0 = f1;
+            if (!(Fk < u) || k == fim) break;
+            if (termo < kTermoPequeno && x[k] >= queda_ && Plato(Fk, termo)) {
+                completa_ = true;
+                break;
+            }
+        }
+        f_ultimo_ = f0;
+        AtualizarGuia(percorridas_, k + 1);
+        percorridas_ = k + 1;
+        if (k == fim) completa_ = true;
     }
 
     // Steps walked so far, and the area at the end of each (F_0 = 0 first).
-    std::size_t Passos() const { return F_.size() - 1; }
-    const std::vector<double>& Areas() const { return F_; }
+    std::size_t Passos() const { return percorridas_ - 1; }
+    std::vector<double> Areas() const {
+        return std::vector<double>(F_.get(), F_.get() + percorridas_);
+    }
+    // Whether the walk has ended: at the limit, or where F stopped changing.
+    bool Completa() const { return completa_; }
 
   private:
     static constexpr std::size_t kGuias = 1024;
 
-    bool Atingido(std::size_t k, double u) {
-        return !(F_[k] < u) || AtingiuLimite(limite_, grade_->X(k));
+    bool Atingido(std::size_t k, double u) const { return !(F_[k] < u) || k == grade_->Ultimo(); }
+
+    // A cheap first test of the terms: Plato accepts none at or above 2^-53 while F < 2^3.
+    static constexpr double kTermoPequeno = 0x1p-53;
+
+    // Whether F, whose last term was `termo`, can no longer change: F finite and at least 1/4,
+    // so that its spacing dwarfs any subnormal residue of the density, and the term below an
+    // eighth of the gap to the next double.
+    static bool Plato(double F, double termo) {
+        if (!(F >= 0.25) || !std::isfinite(F)) return false;
+        const double folga = std::nextafter(F, std::numeric_limits<double>::infinity()) - F;
+        return termo >= 0.0 && termo < folga / 8.0;
     }
 
-    void Estender() {
-        const std::size_t k = F_.size();
-        const double h = grade_->Passo();
-        if (k == 1) f_ultimo_ = f_(0.0);
-        const double f0 = f_ultimo_;
-        const double f1 = f_(grade_->X(k));
-        const double F = F_.back() + (f0 + f1) * h / 2.0;
-        F_.push_back(F);
-        f_ultimo_ = f1;
-        while (guia_.size() <= kGuias &&
-               !(F < static_cast<double>(guia_.size()) / static_cast<double>(kGuias))) {
-            guia_.push_back(k);
+    void AtualizarGuia(std::size_t de, std::size_t ate) {
+        const double* F = F_.get();
+        for (std::size_t k = de; k < ate && guias_ <= kGuias; ++k) {
+            while (guias_ <= kGuias &&
+                   !(F[k] < static_cast<double>(guias_) / static_cast<double>(kGuias))) {
+                guia_[guias_++] = k;
+            }
         }
     }
 
     Densidade f_;
-    LimiteInversao limite_;
-    GradeInversao* grade_;
-    std::vector<double> F_;          // F_[0] = 0
-    double f_ultimo_ = 0.0;          // density at the last x walked
-    std::vector<std::size_t> guia_;  // guia_[0] = 0: F_0 reaches 0
+    const GradeInversao* grade_;
+    double queda_;                                // the density only falls beyond this x
+    std::unique_ptr<double[]> F_;                 // F_[0] = 0; entries [0, percorridas_) hold areas
+    std::size_t percorridas_ = 1;                 // entries walked, F_0 included
+    double f_ultimo_ = 0.0;                       // density at the last x walked
+    bool completa_ = false;                       // no later entry differs from the last
+    std::array<std::size_t, kGuias + 1> guia_{};  // guia_[0] = 0: F_0 reaches 0
+    std::size_t guias_ = 1;
 };
 
 }  // namespace ventaro

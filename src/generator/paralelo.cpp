@@ -40,4 +40,35 @@ void ExecutarEmParalelo(std::size_t n, bool com_ajudante,
     if (erro) std::rethrow_exception(erro);
 }
 
+void ExecutarLadoALado(const std::function<void()>& primeira,
+                       const std::function<void()>& segunda) {
+    std::exception_ptr erro_segunda;
+    const auto Segunda = [&] {
+        try {
+            segunda();
+        } catch (...) {
+            erro_segunda = std::current_exception();
+        }
+    };
+    std::thread ajudante;
+    try {
+        ajudante = std::thread(Segunda);
+    } catch (const std::system_error&) {
+        // No helper thread: one piece after the other.
+    }
+    std::exception_ptr erro_primeira;
+    try {
+        primeira();
+    } catch (...) {
+        erro_primeira = std::current_exception();
+    }
+    if (ajudante.joinable()) {
+        ajudante.join();
+    } else {
+        Segunda();
+    }
+    if (erro_primeira) std::rethrow_exception(erro_primeira);
+    if (erro_segunda) std::rethrow_exception(erro_segunda);
+}
+
 }  // namespace ventaro

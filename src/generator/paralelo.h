@@ -18,4 +18,10 @@ inline void ExecutarEmParalelo(std::size_t n, const std::function<void(std::size
     ExecutarEmParalelo(n, true, tarefa);
 }
 
+// Runs `primeira` on the calling thread and `segunda` at the same time on a helper thread (or
+// after `primeira` when no thread can be started), for two independent pieces of work. An
+// exception thrown by either is rethrown here, after both have stopped; the first piece's
+// comes first.
+void ExecutarLadoALado(const std::function<void()>& primeira, const std::function<void()>& segunda);
+
 }  // namespace ventaro

@@ -74,15 +74,29 @@ LeisGama::LeisGama(const TDados& dados, LeiTempestade lei, MetodoInversao metodo
       lei_(lei),
       metodo_(metodo),
       limite_(lei == LeiTempestade::Duracao ? LimiteInversao::Duracao
-                                            : LimiteInversao::Intensidade),
-      grade_(lei == LeiTempestade::Duracao ? kPassoDuracao : kPassoIntensidade) {}
+                                            : LimiteInversao::Intensidade) {}
+
+LeisGama::Tabela& LeisGama::TabelaDe(const DensidadeGama& densidade, double alfa, double beta) {
+    // The density is a function of (alfa, beta) alone, and so is its table.
+    for (std::size_t i = 0; i < parametros_.size(); ++i) {
+        if (parametros_[i][0] == alfa && parametros_[i][1] == beta) return *tabelas_[i];
+    }
+    if (!grade_) {
+        grade_.emplace(lei_ == LeiTempestade::Duracao ? kPassoDuracao : kPassoIntensidade, limite_);
+    }
+    tabelas_.push_back(std::make_unique<Tabela>(densidade, *grade_));
+    parametros_.push_back({alfa, beta});
+    return *tabelas_.back();
+}
 
 LeisGama::Lei& LeisGama::Obter(int mes, int classe) {
     Lei& lei = leis_[static_cast<std::size_t>(mes - 1)][static_cast<std::size_t>(classe)];
     if (!lei.preparada) {
         const auto k = static_cast<std::size_t>(classe);
-        lei.densidade = PrepararDensidadeGama(lei_, mes, classe, alfa_[mes][k], beta_[mes][k]);
-        if (metodo_ == MetodoInversao::Tabela) lei.tabela.emplace(lei.densidade, limite_, grade_);
+        const double alfa = alfa_[mes][k];
+        const double beta = beta_[mes][k];
+        lei.densidade = PrepararDensidadeGama(lei_, mes, classe, alfa, beta);
+        if (metodo_ == MetodoInversao::Tabela) lei.tabela = &TabelaDe(lei.densidade, alfa, beta);
         lei.preparada = true;
     }
     return lei;
@@ -102,40 +116,52 @@ void LeisGama::Preparar(int mes, int classe) {
 
 double LeisGama::Inverter(int mes, int classe, double u) {
     Lei& lei = Obter(mes, classe);
-    if (lei.tabela) return lei.tabela->Inverter(u);
-    return InverterDireto(lei.densidade, grade_.Passo(), limite_, u);
+    if (lei.tabela != nullptr) return lei.tabela->Inverter(u);
+    return InverterDireto(lei.densidade,
+                          limite_ == LimiteInversao::Duracao ? kPassoDuracao : kPassoIntensidade,
+                          limite_, u);
 }
 
-void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
-                               const SinalCancelamento& cancelamento, bool em_paralelo) {
+void LeisGama::AcrescentarExtensoes(std::span<const Necessidade> necessidades,
+                                    std::vector<Extensao>& destino) {
     if (metodo_ != MetodoInversao::Tabela) return;
-    // The largest draw of each law; the grid is walked to the limit first, so that the threads
-    // only read it.
+    // The largest draw of each law, then of each table.
     std::array<std::array<double, kNumClasses>, 12> maior{};
     for (const Necessidade& n : necessidades) {
         if (ObterSeValida(n.mes, n.classe) == nullptr) continue;
         double& u = maior[static_cast<std::size_t>(n.mes - 1)][static_cast<std::size_t>(n.classe)];
         if (n.sorteio > u) u = n.sorteio;
     }
-    grade_.EstenderAteLimite(limite_);
-    std::vector<std::pair<TabelaInversao<DensidadeGama>*, double>> tarefas;
+    const std::size_t inicio = destino.size();
     for (std::size_t m = 0; m < 12; ++m) {
         for (std::size_t k = 0; k < kNumClasses; ++k) {
-            if (maior[m][k] > 0.0) tarefas.emplace_back(&*leis_[m][k].tabela, maior[m][k]);
+            if (!(maior[m][k] > 0.0)) continue;
+            Tabela* tabela = leis_[m][k].tabela;
+            Extensao* existente = nullptr;
+            for (std::size_t i = inicio; i < destino.size(); ++i) {
+                if (destino[i].tabela == tabela) existente = &destino[i];
+            }
+            if (existente == nullptr) {
+                destino.push_back({tabela, maior[m][k]});
+            } else if (maior[m][k] > existente->sorteio) {
+                existente->sorteio = maior[m][k];
+            }
         }
     }
-    ExecutarEmParalelo(tarefas.size(), em_paralelo, [&](std::size_t i) {
-        if (!cancelamento.Cancelado()) tarefas[i].first->EstenderAte(tarefas[i].second);
+}
+
+void LeisGama::EstenderTabelas(std::span<const Necessidade> necessidades,
+                               const SinalCancelamento& cancelamento, bool em_paralelo) {
+    std::vector<Extensao> extensoes;
+    AcrescentarExtensoes(necessidades, extensoes);
+    ExecutarEmParalelo(extensoes.size(), em_paralelo, [&](std::size_t i) {
+        if (!cancelamento.Cancelado()) extensoes[i].tabela->EstenderAte(extensoes[i].sorteio);
     });
 }
 
 std::size_t LeisGama::PassosTabelas() const {
     std::size_t passos = 0;
-    for (const auto& mes : leis_) {
-        for (const auto& lei : mes) {
-            if (lei.tabela) passos += lei.tabela->Passos();
-        }
-    }
+    for (const auto& tabela : tabelas_) passos += tabela->Passos();
     return passos;
 }
 
@@ -184,7 +210,8 @@ bool SimulacaoTempestades::SimularDuracao() {
         duracoes.push_back({m, classe, ctx_.fluxo.Uniform()});
         ++tempestades[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(classe)];
     }
-    duracao_.EstenderTabelas(duracoes, ctx_.cancelamento, ctx_.em_paralelo);
+    std::vector<LeisGama::Extensao> extensoes;
+    duracao_.AcrescentarExtensoes(duracoes, extensoes);
     // The peak-intensity draws are not known yet (a storm draws again while its draw lies
     // below its mean intensity). Walking each table to where the largest of its storms' draws
     // most likely lies leaves little for the pass itself; walking too far or not far enough
@@ -199,7 +226,11 @@ bool SimulacaoTempestades::SimularDuracao() {
                 {m, classe, 1.0 - 1.0 / (10.0 * static_cast<double>(quantas + 1))});
         }
     }
-    intensidade_.EstenderTabelas(intensidades, ctx_.cancelamento, ctx_.em_paralelo);
+    intensidade_.AcrescentarExtensoes(intensidades, extensoes);
+    // Both law sets are walked together, so that the two threads share one list of walks.
+    ExecutarEmParalelo(extensoes.size(), ctx_.em_paralelo, [&](std::size_t i) {
+        if (!ctx_.Cancelado()) extensoes[i].tabela->EstenderAte(extensoes[i].sorteio);
+    });
 
     std::size_t i = 0;
     for (std::size_t d = 1; d <= n; ++d) {

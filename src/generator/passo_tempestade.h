@@ -2,9 +2,11 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/tdados.h"
 #include "generator/contexto_passo.h"
@@ -25,13 +27,11 @@ DensidadeGama PrepararDensidadeGama(LeiTempestade lei, int mes, int classe, doub
 
 // The month x depth-class gamma laws of one regional table pair. A law is checked and its
 // normalising constant formed the first time a storm needs it; with the table method its
-// cumulative table is walked as far as the largest draw so far.
+// cumulative table is walked as far as the largest draw so far. Laws with the same parameters
+// (regions often lend a cell's law to its neighbours) share one table.
 class LeisGama {
   public:
     LeisGama(const TDados& dados, LeiTempestade lei, MetodoInversao metodo);
-    // The tables point into the grid this object owns.
-    LeisGama(const LeisGama&) = delete;
-    LeisGama& operator=(const LeisGama&) = delete;
 
     // Checks the law of (mes, classe) and forms its constant; ErroVentaro when it is invalid.
     void Preparar(int mes, int classe);
@@ -45,31 +45,45 @@ class LeisGama {
         int classe = 0;
         double sorteio = 0.0;
     };
+    // A table and the draw it must be walked to.
+    struct Extensao {
+        TabelaInversao<DensidadeGama>* tabela = nullptr;
+        double sorteio = 0.0;
+    };
+    // Adds to `destino` the walks the given draws need: each table of a valid law, once, as far
+    // as its largest draw. Invalid laws are left alone: the storm that needs one reports it.
+    void AcrescentarExtensoes(std::span<const Necessidade> necessidades,
+                              std::vector<Extensao>& destino);
     // Walks the tables of valid laws far enough for the given draws, on two threads when
-    // `em_paralelo` is set and the machine has them. Invalid laws are left alone: the storm
-    // that needs one reports it.
+    // `em_paralelo` is set and the machine has them.
     void EstenderTabelas(std::span<const Necessidade> necessidades,
                          const SinalCancelamento& cancelamento, bool em_paralelo = true);
 
-    // Density evaluations spent on tables so far (for tests).
+    // Density evaluations spent on tables so far, and the tables made (for tests).
     std::size_t PassosTabelas() const;
+    std::size_t NumTabelas() const { return tabelas_.size(); }
 
   private:
+    using Tabela = TabelaInversao<DensidadeGama>;
     struct Lei {
         bool preparada = false;
         DensidadeGama densidade;
-        std::optional<TabelaInversao<DensidadeGama>> tabela;
+        Tabela* tabela = nullptr;
     };
     Lei& Obter(int mes, int classe);
     Lei* ObterSeValida(int mes, int classe);
+    Tabela& TabelaDe(const DensidadeGama& densidade, double alfa, double beta);
 
     const TabelaRegional& alfa_;
     const TabelaRegional& beta_;
     LeiTempestade lei_;
     MetodoInversao metodo_;
     LimiteInversao limite_;
-    GradeInversao grade_;
+    std::optional<GradeInversao> grade_;  // made with the first table
     std::array<std::array<Lei, kNumClasses>, 12> leis_;
+    // One table per distinct (alfa, beta), in the order first needed.
+    std::vector<std::unique_ptr<Tabela>> tabelas_;
+    std::vector<std::array<double, 2>> parametros_;
 };
 
 // Duration and peak intensity of the storms of a run. The two passes share the work of walking

@@ -133,7 +133,7 @@ bool SimularUmidade(ContextoPasso& ctx, ColetorAvisos& avisos) {
     TClima& clima = ctx.clima;
     std::array<LeisUmidadeMes, 13> meses;
     for (int m = 1; m <= 12; ++m) meses[static_cast<std::size_t>(m)] = MontarLeis(ctx.dados, m);
-    GradeInversao grade(kPassoUmidade);
+    const GradeInversao grade(kPassoUmidade, LimiteInversao::Umidade);
     std::array<std::array<std::optional<TabelaInversao<DensidadeBeta>>, 2>, 13> tabelas;
 
     const std::size_t n = ctx.NumDias();
@@ -159,7 +159,7 @@ bool SimularUmidade(ContextoPasso& ctx, ColetorAvisos& avisos) {
             clima.Umid[d] = InverterDireto(f, kPassoUmidade, LimiteInversao::Umidade, u);
         } else {
             auto& tabela = tabelas[m][lei.fonte];
-            if (!tabela) tabela.emplace(f, LimiteInversao::Umidade, grade);
+            if (!tabela) tabela.emplace(f, grade);
             clima.Umid[d] = tabela->Inverter(u);
         }
     }

@@ -3,11 +3,14 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/erro.h"
 #include "generator/contexto_passo.h"
 #include "generator/correcoes.h"
 #include "generator/erosividade.h"
+#include "generator/paralelo.h"
 #include "generator/passo_precipitacao.h"
 #include "generator/passo_temperatura_radiacao.h"
 #include "generator/passo_tempestade.h"
@@ -18,18 +21,60 @@
 
 namespace ventaro {
 
+namespace {}  // namespace
+
+ArraysSerie ArraysDoCalculo(const ConfiguracaoSerie& c, ModoCalculo modo) {
+    const VariaveisSimuladas& v = c.Variaveis;
+    const bool erosividade = modo == ModoCalculo::Erosividade && v.SimularPrec;
+    ArraysSerie a;
+    a.Tempestades = v.SimularPrec;
+    a.Perfis = erosividade;
+    a.Energias = erosividade;
+    a.Temperaturas = v.SimularTMax || v.SimularTMin || v.SimularRad;
+    a.Vento = v.SimularVVento;
+    a.Umidade = v.SimularUmid;
+    return a;
+}
+
 namespace {
 
-// The store of the run's calendar days. A length the machine cannot hold is the user's
-// setting, not a fault of the program: it is reported as such.
-TClima CriarSerie(const ConfiguracaoSerie& c) {
+[[noreturn]] void MemoriaInsuficiente(const ConfiguracaoSerie& c) {
+    throw ErroVentaro("Memória insuficiente para gerar uma série de " + std::to_string(c.NumAnos) +
+                      " anos.");
+}
+
+// The store of the run's calendar days, with the arrays of the precipitation passes; each
+// climate group is added when its pass begins (Acrescentar), after the storm-law tables are
+// gone. A length the machine cannot hold is the user's setting, not a fault of the program: it
+// is reported as such.
+TClima CriarSerie(const ConfiguracaoSerie& c, ModoCalculo modo) {
+    ArraysSerie arrays = ArraysDoCalculo(c, modo);
+    arrays.Temperaturas = arrays.Vento = arrays.Umidade = false;
     try {
-        return TClima::ParaPeriodo(c.APartir, c.NumAnos);
+        return TClima::ParaPeriodo(c.APartir, c.NumAnos, arrays);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    throw ErroVentaro("Memória insuficiente para gerar uma série de " + std::to_string(c.NumAnos) +
-                      " anos.");
+    MemoriaInsuficiente(c);
+}
+
+void Acrescentar(TClima& clima, const ArraysSerie& arrays, const ConfiguracaoSerie& c) {
+    try {
+        clima.Acrescentar(arrays);
+        return;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    MemoriaInsuficiente(c);
+}
+
+ArraysSerie SoClima(bool temperaturas, bool vento, bool umidade) {
+    ArraysSerie a;
+    a.Tempestades = a.Perfis = a.Energias = false;
+    a.Temperaturas = temperaturas;
+    a.Vento = vento;
+    a.Umidade = umidade;
+    return a;
 }
 
 }  // namespace
@@ -54,7 +99,7 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     if (c.VariabilidadeAnual) VerificarTotaisPrec(dados);
 
     DefinirPasso("Simulando a lâmina total e o tempo de pico da precipitação...");
-    resultado.Clima = CriarSerie(c);
+    resultado.Clima = CriarSerie(c, modo);
     TClima& clima = resultado.Clima;
     FluxoAleatorio fluxo;
     fluxo.Semear(c.Semente);
@@ -76,12 +121,44 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
 
     // The storm profiles (and the erosivity that follows them) must hold each storm's final
     // depth: they come after the depth correction, or, with the year-to-year variability, after
-    // its factors, which are drawn after every other pass.
+    // its factors, which are drawn after every other pass. Only erosivity runs keep them.
     const auto PerfisEErosividade = [&] {
-        if (v.SimularPrec) CalcularPerfis(clima, em_paralelo);
-        if (modo == ModoCalculo::Erosividade && !Cancelado() && v.SimularPrec) {
+        if (modo != ModoCalculo::Erosividade || !v.SimularPrec) return;
+        CalcularPerfis(clima, em_paralelo);
+        if (!Cancelado()) {
             DefinirPasso("Calculando as erosividades da chuva...");
             CalcularErosividades(clima, em_paralelo);
+        }
+    };
+
+    const bool temperaturas = v.SimularTMax || v.SimularTMin || v.SimularRad;
+    // One process gives all three variables, whichever of them was asked for.
+    const auto Temperaturas = [&](ContextoPasso& passo, ColetorAvisos& seus_avisos) {
+        if (!temperaturas || Cancelado()) return;
+        Acrescentar(clima, SoClima(true, false, false), c);
+        SimularTemperaturaRadiacao(passo);
+        if (c.Correcao) {
+            CorrigirVariavelClima(clima, dados, VariavelClima::TMax, seus_avisos);
+            CorrigirVariavelClima(clima, dados, VariavelClima::TMin, seus_avisos);
+            CorrigirVariavelClima(clima, dados, VariavelClima::Rad, seus_avisos);
+        }
+        const int64_t invertidos = LimitarTMinPelaTMax(clima);
+        if (invertidos > 0) {
+            seus_avisos.Adicionar("Temperatura mínima acima da máxima em " +
+                                  std::to_string(invertidos) +
+                                  " dia(s) da série: nesses dias a mínima foi igualada à máxima.");
+        }
+    };
+    const auto VentoEUmidade = [&](ContextoPasso& passo, ColetorAvisos& seus_avisos) {
+        if (v.SimularVVento && !Cancelado()) {
+            Acrescentar(clima, SoClima(false, true, false), c);
+            SimularVento(passo);
+            if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::VVento, seus_avisos);
+        }
+        if (v.SimularUmid && !Cancelado()) {
+            Acrescentar(clima, SoClima(false, false, true), c);
+            SimularUmidade(passo, seus_avisos);
+            if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, seus_avisos);
         }
     };
 
@@ -89,37 +166,35 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
         if (c.Correcao) CorrigirLamina(clima, dados);
         if (!c.VariabilidadeAnual) PerfisEErosividade();
         DefinirPasso("Simulando os dados climatológicos...");
-        if (v.SimularTMax || v.SimularTMin || v.SimularRad) {
-            // One process gives all three variables, whichever of them was asked for.
-            SimularTemperaturaRadiacao(ctx);
-            if (c.Correcao) {
-                CorrigirVariavelClima(clima, dados, VariavelClima::TMax, avisos);
-                CorrigirVariavelClima(clima, dados, VariavelClima::TMin, avisos);
-                CorrigirVariavelClima(clima, dados, VariavelClima::Rad, avisos);
-            }
-            const int64_t invertidos = LimitarTMinPelaTMax(clima);
-            if (invertidos > 0) {
-                avisos.Adicionar("Temperatura mínima acima da máxima em " +
-                                 std::to_string(invertidos) +
-                                 " dia(s) da série: nesses dias a mínima foi igualada à máxima.");
-            }
+        if (em_paralelo && temperaturas && (v.SimularVVento || v.SimularUmid)) {
+            // The temperature pass draws three normals a day, one uniform each, and touches
+            // no array of wind or humidity: wind and humidity start where the stream will be
+            // after it, on a helper thread, with the same values as one after the other. Their
+            // warnings follow the temperatures', as they would.
+            const auto dias = static_cast<uint64_t>(clima.NumDias);
+            FluxoAleatorio fluxo_vento(fluxo.Estado());
+            fluxo_vento.Avancar(3 * dias);
+            std::vector<std::string> avisos_vento;
+            ColetorAvisos coletor_vento(avisos_vento);
+            // Only this thread reports progress.
+            ContextoPasso ctx_vento{clima,   dados,   fluxo_vento, cancelamento,
+                                    nullptr, metodo_, false};
+            ExecutarLadoALado([&] { Temperaturas(ctx, avisos); },
+                              [&] { VentoEUmidade(ctx_vento, coletor_vento); });
+            for (std::string& aviso : avisos_vento) avisos.Adicionar(std::move(aviso));
+            fluxo = fluxo_vento;
+        } else {
+            Temperaturas(ctx, avisos);
+            VentoEUmidade(ctx, avisos);
         }
-    }
-
-    if (v.SimularVVento && !Cancelado()) {
-        SimularVento(ctx);
-        if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::VVento, avisos);
-    }
-
-    if (v.SimularUmid && !Cancelado()) {
-        SimularUmidade(ctx, avisos);
-        if (c.Correcao) CorrigirVariavelClima(clima, dados, VariavelClima::Umid, avisos);
     }
 
     if (c.VariabilidadeAnual && !Cancelado()) {
         DefinirPasso("Aplicando a variabilidade interanual da precipitação...");
         if (AplicarVariabilidadeAnual(ctx, avisos)) PerfisEErosividade();
     }
+    // A cancelled run still holds every array of its settings.
+    Acrescentar(clima, ArraysDoCalculo(c, modo), c);
     resultado.Cancelado = Cancelado();
     return resultado;
 }

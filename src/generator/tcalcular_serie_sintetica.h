@@ -19,6 +19,12 @@ enum class ModoCalculo { Normal = 0, Erosividade = 1 };
 // already gives every core a station of its own keeps each run on its own thread.
 enum class NucleosCalculo { Dois, Um };
 
+// The arrays a run of these settings fills, and so holds: Prec and Ti always; durations and
+// peak intensities when storms are simulated; their profiles and energies only in erosivity
+// runs (a view that shows one storm's profile computes it with CalcularPerfil); each climate
+// array when its variable is simulated (the three of the temperature process together).
+ArraysSerie ArraysDoCalculo(const ConfiguracaoSerie& config, ModoCalculo modo);
+
 // What a run gives back: the series, its warnings (humidity laws replaced, months left
 // uncorrected, minimum temperatures lowered to the maximum; each text once, in the order first
 // met) and whether it was cancelled, in which

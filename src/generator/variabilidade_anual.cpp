@@ -191,13 +191,14 @@ bool AplicarVariabilidadeAnual(ContextoPasso& ctx, ColetorAvisos& avisos) {
     }
     if (ctx.Cancelado()) return false;
 
+    const bool intensidades = clima.Possui(&TClima::Ii);
     for (std::size_t d = 1; d <= n; ++d) {
         const double p = clima.Prec[d];
         if (!(p > 0)) continue;
         const auto m = static_cast<std::size_t>(clima.Mes[d] - 1);
         double q = p * fator[ano[d]][m];
         if (q < 0.2) q = 0.2;
-        clima.Ii[d] = clima.Ii[d] * (q / p);
+        if (intensidades) clima.Ii[d] = clima.Ii[d] * (q / p);
         clima.Prec[d] = q;
     }
     return true;

@@ -1,13 +1,14 @@
 #include "output/arquivo_serie.h"
 
-#include <charconv>
-#include <cstdio>
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 
 #include "core/calendario.h"
 #include "core/erro.h"
 #include "output/arquivo_temporario.h"
+#include "output/formatacao_em_ordem.h"
 #include "output/formato_numero.h"
 #include "output/texto_windows1252.h"
 
@@ -101,6 +102,80 @@ std::string MensagemPeriodo(int64_t a_partir, int64_t num_anos) {
            std::to_string(kUltimoAnoArquivoSerie) + ". Diminua o número de anos ou o ano inicial.";
 }
 
+// A wider year would shift every column of its lines.
+void VerificarDatasSerie(const TClima& clima) {
+    if (clima.NumDias <= 0) return;
+    const int64_t primeiro = clima.DataInicial.ano;
+    const int64_t ultimo = DataDoDia(primeiro, clima.NumDias).ano;
+    if (primeiro < 0 || ultimo > kUltimoAnoArquivoSerie) {
+        throw ErroVentaro(MensagemPeriodo(primeiro, ultimo - primeiro + 1));
+    }
+}
+
+// Days per block of text: a block is formatted in one piece, by either thread, and written in
+// order (about 450 kB).
+constexpr std::size_t kDiasPorBloco = 4096;
+
+// The day lines of a store, formatted block by block. Arrays the store does not hold are 0 on
+// every line.
+class LinhasSerie {
+  public:
+    LinhasSerie(const TClima& clima, char separador)
+        : clima_(clima),
+          num_dias_(static_cast<std::size_t>(clima.NumDias > 0 ? clima.NumDias : 0)),
+          separador_(separador) {
+        VerificarDatasSerie(clima);
+        const TClima::Array arrays[] = {&TClima::Prec, &TClima::Dur,    &TClima::Ti,
+                                        &TClima::Ii,   &TClima::TMax,   &TClima::TMin,
+                                        &TClima::Rad,  &TClima::VVento, &TClima::Umid};
+        for (std::size_t c = 0; c < kColunas.size(); ++c) {
+            colunas_[c] = clima.Possui(arrays[c]) ? (clima.*arrays[c]).data() : nullptr;
+        }
+    }
+
+    std::size_t NumDias() const { return num_dias_; }
+    std::size_t NumBlocos() const { return (num_dias_ + kDiasPorBloco - 1) / kDiasPorBloco; }
+
+    // Appends the lines of block `bloco` to `texto`.
+    void Formatar(std::size_t bloco, BufferTexto& texto) const {
+        const std::size_t primeiro = bloco * kDiasPorBloco + 1;
+        const std::size_t ultimo = std::min(num_dias_, primeiro + kDiasPorBloco - 1);
+        Data data = DataDoDia(clima_.DataInicial.ano, static_cast<int64_t>(primeiro));
+        texto.Reservar((ultimo - primeiro + 1) * kLinhaTipica + kMaxLinha);
+        std::size_t resta = ultimo - primeiro + 1;
+        for (std::size_t d = primeiro; d <= ultimo; ++d, --resta, ProximoDia(data)) {
+            // Only values wider than their field make a line longer than a typical one.
+            texto.Reservar(resta * kLinhaTipica + kMaxLinha);
+            char* p = EscreverData(texto.Fim(), data);
+            for (std::size_t c = 0; c < kColunas.size(); ++c) {
+                p = Espacos(p, kColunas[c].espacos);
+                const double* v = colunas_[c];
+                // The humidity is a fraction in the store and a percentage in the file.
+                const double valor = v == nullptr ? 0.0 : c == 8 ? v[d] * 100.0 : v[d];
+                p = EscreverCampo(p, valor, kColunas[c].largura, separador_);
+            }
+            *p++ = '\r';
+            *p++ = '\n';
+            texto.Avancar(p);
+        }
+    }
+
+  private:
+    struct Coluna {
+        int espacos;  // before the field
+        int largura;
+    };
+    // Prec, Dur, Ti, Ii, TMax, TMin, Rad, VVento, Umid: each value starts under the first
+    // letter of its heading.
+    static constexpr std::array<Coluna, 9> kColunas = {
+        {{2, 4}, {5, 4}, {3, 5}, {2, 4}, {5, 4}, {6, 4}, {6, 4}, {12, 4}, {9, 4}}};
+
+    const TClima& clima_;
+    std::size_t num_dias_;
+    char separador_;
+    std::array<const double*, 9> colunas_{};
+};
+
 }  // namespace
 
 void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos) {
@@ -113,50 +188,38 @@ void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos) {
 
 std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador,
                        std::string_view cenario) {
-    const auto num_dias = static_cast<std::size_t>(clima.NumDias > 0 ? clima.NumDias : 0);
-    // A wider year would shift every column of its lines.
-    if (num_dias > 0) {
-        const int64_t primeiro = clima.DataInicial.ano;
-        const int64_t ultimo = DataDoDia(primeiro, clima.NumDias).ano;
-        if (primeiro < 0 || ultimo > kUltimoAnoArquivoSerie) {
-            throw ErroVentaro(MensagemPeriodo(primeiro, ultimo - primeiro + 1));
-        }
-    }
+    const LinhasSerie linhas(clima, separador);
     std::string texto = Cabecalho(dados, num_anos, separador, cenario);
-    texto.reserve(texto.size() + num_dias * kLinhaTipica + kMaxLinha);
-
-    Data data = clima.DataInicial;
-    char linha[kMaxLinha];
-    for (std::size_t d = 1; d <= num_dias; ++d, ProximoDia(data)) {
-        char* p = EscreverData(linha, data);
-        p = Espacos(p, 2);
-        p = EscreverCampo(p, clima.Prec[d], 4, separador);
-        p = Espacos(p, 5);
-        p = EscreverCampo(p, clima.Dur[d], 4, separador);
-        p = Espacos(p, 3);
-        p = EscreverCampo(p, clima.Ti[d], 5, separador);
-        p = Espacos(p, 2);
-        p = EscreverCampo(p, clima.Ii[d], 4, separador);
-        p = Espacos(p, 5);
-        p = EscreverCampo(p, clima.TMax[d], 4, separador);
-        p = Espacos(p, 6);
-        p = EscreverCampo(p, clima.TMin[d], 4, separador);
-        p = Espacos(p, 6);
-        p = EscreverCampo(p, clima.Rad[d], 4, separador);
-        p = Espacos(p, 12);
-        p = EscreverCampo(p, clima.VVento[d], 4, separador);
-        p = Espacos(p, 9);
-        p = EscreverCampo(p, clima.Umid[d] * 100.0, 4, separador);
-        *p++ = '\r';
-        *p++ = '\n';
-        texto.append(linha, p);
+    texto.reserve(texto.size() + linhas.NumDias() * kLinhaTipica);
+    BufferTexto bloco;
+    for (std::size_t b = 0; b < linhas.NumBlocos(); ++b) {
+        bloco.Limpar();
+        linhas.Formatar(b, bloco);
+        texto += bloco.Texto();
     }
     return texto;
 }
 
 void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
-                 uint32_t num_anos, char separador, std::string_view cenario) {
-    ArquivoTemporario(arquivo, TextoSerie(dados, clima, num_anos, separador, cenario)).Confirmar();
+                 uint32_t num_anos, char separador, std::string_view cenario,
+                 GravacaoSerie gravacao) {
+    // Refused before the file is created.
+    VerificarDatasSerie(clima);
+    ArquivoTemporario saida(arquivo);
+    EscreverSerie(saida, dados, clima, num_anos, separador, cenario, gravacao);
+    saida.Confirmar();
+}
+
+void EscreverSerie(ArquivoTemporario& saida, const TDados& dados, const TClima& clima,
+                   uint32_t num_anos, char separador, std::string_view cenario,
+                   GravacaoSerie gravacao) {
+    const LinhasSerie linhas(clima, separador);
+    saida.Escrever(Cabecalho(dados, num_anos, separador, cenario));
+    const bool ajudante = gravacao == GravacaoSerie::Paralela && linhas.NumBlocos() > 1;
+    FormatarEmOrdem(
+        linhas.NumBlocos(), ajudante,
+        [&linhas](std::size_t bloco, BufferTexto& texto) { linhas.Formatar(bloco, texto); },
+        [&saida](std::string_view texto) { saida.Escrever(texto); });
 }
 
 }  // namespace ventaro

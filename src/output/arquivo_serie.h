@@ -7,6 +7,7 @@
 
 #include "core/tclima.h"
 #include "core/tdados.h"
+#include "output/arquivo_temporario.h"
 
 namespace ventaro {
 
@@ -25,9 +26,21 @@ void VerificarPeriodoArquivoSerie(uint32_t a_partir, uint32_t num_anos);
 std::string TextoSerie(const TDados& dados, const TClima& clima, uint32_t num_anos, char separador,
                        std::string_view cenario = {});
 
-// Writes TextoSerie to `arquivo`. A file that cannot be created or written fails with an
-// ErroVentaro naming the path and the reason; on failure no partial file is left behind.
+// How GravarSerie formats the day lines: on this thread alone, or also on a second thread when
+// the machine has one (the default). The file is the same byte for byte.
+enum class GravacaoSerie { Paralela, UmaThread };
+
+// Writes TextoSerie to `arquivo`, block by block as the lines are formatted, so that the text is
+// never held whole. A file that cannot be created or written fails with an ErroVentaro naming
+// the path and the reason; on failure no partial file is left behind.
 void GravarSerie(const std::filesystem::path& arquivo, const TDados& dados, const TClima& clima,
-                 uint32_t num_anos, char separador, std::string_view cenario = {});
+                 uint32_t num_anos, char separador, std::string_view cenario = {},
+                 GravacaoSerie gravacao = GravacaoSerie::Paralela);
+
+// The same text written into `saida`, which the caller confirms (or drops) afterwards, for
+// instance once it knows the run was not interrupted meanwhile.
+void EscreverSerie(ArquivoTemporario& saida, const TDados& dados, const TClima& clima,
+                   uint32_t num_anos, char separador, std::string_view cenario = {},
+                   GravacaoSerie gravacao = GravacaoSerie::Paralela);
 
 }  // namespace ventaro

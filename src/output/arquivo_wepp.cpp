@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "generator/perfil_tempestade.h"
 #include "output/breakpoints_tempestade.h"
 #include "output/descricao_saida.h"
 #include "output/percurso_dias.h"
@@ -137,8 +138,15 @@ void EscreverWepp(const TDados& dados, const TClima& clima, const ConfiguracaoSe
         int num_pontos = 0;
         if (breakpoints) {
             if (chuvoso) {
+                // Only erosivity runs keep every storm's profile; otherwise it is computed
+                // here, the same as such a run would have stored.
+                const PerfilTempestade perfil =
+                    clima.Possui(&TClima::ParamB)
+                        ? PerfilTempestade{clima.ParamA[d], clima.ParamB[d], clima.ParamC[d],
+                                           clima.ParamD[d]}
+                        : CalcularPerfil(P, clima.Dur[d], clima.Ti[d], clima.Ii[d]);
                 num_pontos = CalcularBreakpoints(P, clima.Dur[d], clima.Ti[d], clima.Ii[d],
-                                                 clima.ParamB[d], clima.ParamD[d], pontos);
+                                                 perfil.ParamB, perfil.ParamD, pontos);
             }
             s.Caractere(' ');
             s.Inteiro(num_pontos, 6);

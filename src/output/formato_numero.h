@@ -17,10 +17,11 @@ std::string FormatoGeral(double v, char separador);
 std::string FormatoGeralReferencia(double v, char separador);
 
 // A fixed-width field of the series file: the general format cut (not rounded) to `largura`
-// characters, or to its whole integer part when that is wider, then padded with spaces on the
-// right. Negative values keep their sign: -1.5 is "-1.5", -12.34 is "-12.". A value that the
-// general format writes in scientific notation and that does not fit is cut in fixed notation
-// instead: 0.0000015 is "0.00", never "1.5E".
+// characters, or to its whole integer part when its separator lies beyond the field, then
+// padded with spaces on the right. Negative values keep their sign: -1.5 is "-1.5", -12.34 is
+// "-12.". Text without a separator is cut to the width like any other: 12345 is "1234", 1.5e-6
+// is "1.5E". Values in fixed notation are written straight from their fifteen rounded digits,
+// without building the general format's text.
 void AcrescentarCampo(std::string& destino, double v, int largura, char separador);
 std::string FormatarCampo(double v, int largura, char separador);
 
@@ -32,8 +33,9 @@ inline constexpr int kMaxFormatoGeral = 24;
 inline constexpr int kMaxCampo = 320;
 
 // Raw writers for callers that build large texts in their own buffers. Both write at `destino`
-// and return the end of what they wrote. EscreverFormatoGeral writes at most kMaxFormatoGeral
-// characters; EscreverCampo at most the larger of `largura` and kMaxCampo.
+// and return the end of their text. EscreverFormatoGeral writes at most kMaxFormatoGeral
+// characters. EscreverCampo needs room for the larger of `largura` and kMaxCampo characters: it
+// may fill some of that room beyond the end it returns, which later text overwrites.
 char* EscreverFormatoGeral(char* destino, double v, char separador);
 char* EscreverCampo(char* destino, double v, int largura, char separador);
 

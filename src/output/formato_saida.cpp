@@ -160,12 +160,16 @@ SaidaPendente PrepararSaida(FormatoSaida formato, const std::filesystem::path& d
         saida.destinos_.push_back(caminho);
     };
     switch (formato) {
-        case FormatoSaida::Serie:
-            Acrescentar(destino, [&](TextoEmBlocos& s) {
-                s.Texto(TextoSerie(dados, clima, config.NumAnos, separador,
-                                   config.Cenario ? config.Cenario->Nome : std::string()));
-            });
+        case FormatoSaida::Serie: {
+            // Streamed as it is formatted; the whole text is never held.
+            auto arquivo = std::make_unique<ArquivoTemporario>(destino);
+            EscreverSerie(*arquivo, dados, clima, config.NumAnos, separador,
+                          config.Cenario ? config.Cenario->Nome : std::string());
+            arquivo->Fechar();
+            saida.arquivos_.push_back(std::move(arquivo));
+            saida.destinos_.push_back(destino);
             break;
+        }
         case FormatoSaida::Csv:
             Acrescentar(destino, [&](TextoEmBlocos& s) { EscreverCsv(dados, clima, config, s); });
             break;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "generator/perfil_tempestade.h"
 #include "output/formato_numero.h"
 #include "views/formato.h"
 
@@ -9,10 +10,17 @@ namespace ventaro {
 
 PerfilDia CalcularPerfil(const TClima& clima, int64_t dia, char separador, int n) {
     const auto d = static_cast<std::size_t>(dia);
-    const double A = clima.ParamA[d];
-    const double B = clima.ParamB[d];
-    const double C = clima.ParamC[d];
-    const double D = clima.ParamD[d];
+    // Only erosivity runs keep every storm's profile; otherwise the day's profile is computed
+    // here, the same as the run would have stored.
+    PerfilTempestade p{clima.Valor(&TClima::ParamA, dia), clima.Valor(&TClima::ParamB, dia),
+                       clima.Valor(&TClima::ParamC, dia), clima.Valor(&TClima::ParamD, dia)};
+    if (!clima.Possui(&TClima::ParamA) && clima.Possui(&TClima::Dur) && clima.Prec[d] != 0) {
+        p = ventaro::CalcularPerfil(clima.Prec[d], clima.Dur[d], clima.Ti[d], clima.Ii[d]);
+    }
+    const double A = p.ParamA;
+    const double B = p.ParamB;
+    const double C = p.ParamC;
+    const double D = p.ParamD;
     PerfilDia perfil;
     perfil.ParamA = FormatoGeral(A, separador);
     perfil.ParamB = FormatoGeral(B, separador);
@@ -21,9 +29,9 @@ PerfilDia CalcularPerfil(const TClima& clima, int64_t dia, char separador, int n
     perfil.Data = DataCurta(DataDaSerie(clima, dia));
 
     const double P = clima.Prec[d];
-    const double dur = clima.Dur[d];
+    const double dur = clima.Valor(&TClima::Dur, dia);
     const double tp = clima.Ti[d];
-    const double ip = clima.Ii[d];
+    const double ip = clima.Valor(&TClima::Ii, dia);
     // A wet day without a duration (storms not simulated) has no profile to draw.
     if (!(P > 0) || !(dur > 0)) return perfil;
     perfil.Chuvoso = true;

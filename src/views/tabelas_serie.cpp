@@ -42,7 +42,7 @@ const Coluna& Col(const std::array<Coluna, N>& colunas, int coluna) {
 }
 
 double Valor(const TClima& clima, const Coluna& c, int64_t dia) {
-    return (clima.*c.Variavel)[static_cast<std::size_t>(dia)];
+    return clima.Valor(c.Variavel, dia);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ void ValoresDiarios(const GraficoDiario& grafico, const TClima& clima,
                     const VariaveisSimuladas& variaveis, std::vector<double>& valores) {
     const std::size_t n = clima.NumDias > 0 ? static_cast<std::size_t>(clima.NumDias) : 0;
     valores.assign(n, 0.0);
-    if (!(variaveis.*grafico.Chave)) return;
+    if (!(variaveis.*grafico.Chave) || !clima.Possui(grafico.Variavel)) return;
     const std::vector<double>& v = clima.*grafico.Variavel;
     const std::vector<double>& prec = clima.Prec;
     const double fator = grafico.Umidade ? 100.0 : 1.0;

@@ -299,6 +299,36 @@ TEST(CalcularEstatisticasSerie, MatchesTheDayByDayDefinitionBitForBit) {
     }
 }
 
+// Arrays a store does not hold count as zeros: the statistics of a store without storm values
+// and wind are those of the full store with those arrays at 0.
+TEST(CalcularEstatisticasSerie, ArraysTheStoreDoesNotHoldCountAsZero) {
+    ArraysSerie grupos;
+    grupos.Tempestades = false;
+    grupos.Vento = false;
+    TClima parcial = TClima::ParaPeriodo(1999, 3, grupos);
+    TClima cheia = TClima::ParaPeriodo(1999, 3);
+    Sequencia s;
+    for (int64_t d = 1; d <= cheia.NumDias; ++d) {
+        const auto i = static_cast<std::size_t>(d);
+        if (s.Proximo() < 0.35) cheia.Prec[i] = parcial.Prec[i] = 0.2 + 60.0 * s.Proximo();
+        cheia.TMax[i] = parcial.TMax[i] = 20.0 + 10.0 * s.Proximo();
+        cheia.Umid[i] = parcial.Umid[i] = s.Proximo();
+    }
+    TDados de_parcial, de_cheia;
+    CalcularEstatisticasSerie(de_parcial, parcial, 3, 1999);
+    CalcularEstatisticasSerie(de_cheia, cheia, 3, 1999);
+    for (int m = 1; m <= 12; ++m) {
+        SCOPED_TRACE(m);
+        EXPECT_GT(de_cheia.DUmidos[m], 0);
+        EXPECT_EQ(de_parcial.DUmidos[m], de_cheia.DUmidos[m]);
+        for (const auto campo : {&TDados::XPrec, &TDados::SPrec, &TDados::SkewPrec, &TDados::XDur,
+                                 &TDados::SIi, &TDados::XTMaxCh, &TDados::STMaxSe,
+                                 &TDados::XVVentoSe, &TDados::SVVentoCh, &TDados::XUmidCh}) {
+            EXPECT_EQ((de_parcial.*campo)[m], (de_cheia.*campo)[m]);
+        }
+    }
+}
+
 TEST(CalcularEstatisticasPrec, AgreesWithTheSeriesStatisticsOnTheSameDays) {
     TClima c = LojaSeca(1999, 3);
     Sequencia s;

@@ -61,5 +61,44 @@ TEST(TClima, LimparDiaClearsTheStormAndKeepsTheClimate) {
     }
 }
 
+// A store of some groups: the others are empty, read as 0 through Valor, and LimparDia clears
+// only what it holds.
+TEST(TClima, PartialStoreHoldsItsGroupsAndReadsZeroForTheOthers) {
+    ArraysSerie grupos;
+    grupos.Perfis = false;
+    grupos.Energias = false;
+    grupos.Vento = false;
+    TClima clima = TClima::ParaPeriodo(2001, 1, grupos);
+    for (const TClima::Array a : {&TClima::Prec, &TClima::Ti, &TClima::Dur, &TClima::Ii,
+                                  &TClima::TMax, &TClima::TMin, &TClima::Rad, &TClima::Umid}) {
+        EXPECT_TRUE(clima.Possui(a));
+        EXPECT_EQ((clima.*a).size(), 366u);
+    }
+    for (const TClima::Array a :
+         {&TClima::ParamA, &TClima::ParamD, &TClima::KEf, &TClima::EI30wm, &TClima::VVento}) {
+        EXPECT_FALSE(clima.Possui(a));
+        EXPECT_TRUE((clima.*a).empty());
+        EXPECT_EQ(clima.Valor(a, 200), 0.0);
+    }
+    clima.Prec[200] = 3.0;
+    clima.Dur[200] = 2.0;
+    clima.TMax[200] = 25.0;
+    EXPECT_EQ(clima.Valor(&TClima::Prec, 200), 3.0);
+    clima.LimparDia(200);
+    EXPECT_EQ(clima.Prec[200], 0.0);
+    EXPECT_EQ(clima.Dur[200], 0.0);
+    EXPECT_EQ(clima.TMax[200], 25.0);
+    // A long store whose arrays span several large pages is still all zeros.
+    const TClima longa = TClima::ParaPeriodo(1, 100, grupos);
+    for (const double v : longa.Umid) ASSERT_EQ(v, 0.0);
+    // Groups added later come zero-filled; the arrays already held keep their values.
+    clima.Acrescentar(ArraysSerie{});
+    for (const TClima::Array a : {&TClima::ParamA, &TClima::EI30wm, &TClima::VVento}) {
+        ASSERT_EQ((clima.*a).size(), 366u);
+        for (const double v : clima.*a) ASSERT_EQ(v, 0.0);
+    }
+    EXPECT_EQ(clima.TMax[200], 25.0);
+}
+
 }  // namespace
 }  // namespace ventaro

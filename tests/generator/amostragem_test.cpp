@@ -21,6 +21,30 @@ TEST(FluxoAleatorio, StartsFromSeedFiveAndFollowsTheCongruence) {
     }
 }
 
+// A jump of k draws lands where k single draws do, from any state; 2^32 draws is the period.
+TEST(FluxoAleatorio, JumpingAheadEqualsDrawingOneByOne) {
+    for (uint32_t semente : {5u, 0u, 4294967295u, 2654435761u}) {
+        FluxoAleatorio passo_a_passo(semente);
+        uint64_t feitos = 0;
+        for (uint64_t k : {0u, 1u, 2u, 3u, 7u, 64u, 1000u, 109575u, 365243u}) {
+            while (feitos < k) {
+                passo_a_passo.Uniform();
+                ++feitos;
+            }
+            FluxoAleatorio salto(semente);
+            salto.Avancar(k);
+            ASSERT_EQ(salto.Estado(), passo_a_passo.Estado()) << semente << " " << k;
+        }
+        FluxoAleatorio volta(semente);
+        volta.Avancar(uint64_t{1} << 32);
+        EXPECT_EQ(volta.Estado(), semente);
+        volta.Avancar((uint64_t{1} << 32) + 3);
+        FluxoAleatorio tres(semente);
+        tres.Avancar(3);
+        EXPECT_EQ(volta.Estado(), tres.Estado());
+    }
+}
+
 TEST(FluxoAleatorio, NormalAtOneHalfTakesTheUpperBranch) {
     // The state whose next uniform is exactly 0.5: 2^31 = s * 134775813 + 1 (mod 2^32).
     // 134775813 is odd, so it has an inverse modulo 2^32; find s by Newton's iteration.

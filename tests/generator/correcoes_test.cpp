@@ -43,12 +43,13 @@ Momentos MomentosMes(const TClima& c, const std::vector<double>& v, int m, Filtr
 }
 
 TClima GerarTudo(const TDados& dados, uint32_t anos, bool correcao,
-                 std::vector<std::string>* avisos = nullptr) {
+                 std::vector<std::string>* avisos = nullptr,
+                 ModoCalculo modo = ModoCalculo::Normal) {
     ConfiguracaoSerie c;
     c.NumAnos = anos;
     c.Correcao = correcao;
     c.Variaveis = {true, true, true, true, true, true};
-    ResultadoCalculo r = TCalcularSerieSintetica().Calcular(dados, c);
+    ResultadoCalculo r = TCalcularSerieSintetica().Calcular(dados, c, modo);
     if (avisos != nullptr) *avisos = std::move(r.Avisos);
     return std::move(r.Clima);
 }
@@ -69,11 +70,13 @@ TEST(CorrigirLamina, MonthlyWetDayMeanAndDeviationReachTheirTargets) {
 TEST(CorrigirLamina, MonthWithZeroMeanBecomesDryStormsIncluded) {
     TDados dados = teste::DadosExemplo();
     dados.XPrec[1] = 0.0;
-    const TClima c = GerarTudo(dados, 5, true);
+    // An erosivity run, which keeps every storm array.
+    const TClima c = GerarTudo(dados, 5, true, nullptr, ModoCalculo::Erosividade);
     for (int64_t d = 1; d <= c.NumDias; ++d) {
         if (c.MesDoDia(d) != 1) continue;
         ASSERT_EQ(c.Prec[d], 0.0) << d;
-        for (const auto* v : {&c.Dur, &c.Ti, &c.Ii, &c.ParamA, &c.ParamB, &c.ParamC, &c.ParamD}) {
+        for (const auto* v : {&c.Dur, &c.Ti, &c.Ii, &c.ParamA, &c.ParamB, &c.ParamC, &c.ParamD,
+                              &c.KEf, &c.EI30wm}) {
             ASSERT_EQ((*v)[static_cast<std::size_t>(d)], 0.0) << d;
         }
     }

@@ -13,6 +13,7 @@
 #include "core/estatisticas_serie.h"
 #include "core/sinal_cancelamento.h"
 #include "core/totais_prec.h"
+#include "generator/perfil_tempestade.h"
 #include "generator/progresso.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "support/dados_exemplo.h"
@@ -122,7 +123,8 @@ TEST(VariabilidadeAnual, LongRunTakesTheRecordsVariabilityAndKeepsTheRest) {
             ASSERT_NEAR(b.Ii[i] * b.Dur[i] / b.Prec[i], a.Ii[i] * a.Dur[i] / a.Prec[i], 1e-9)
                 << dia;
             ASSERT_GE(b.Prec[i], 0.2);
-            ASSERT_GT(b.ParamB[i], 0.0);
+            // Its profile, from the storm's final values, is still defined.
+            ASSERT_GT(CalcularPerfil(b.Prec[i], b.Dur[i], b.Ti[i], b.Ii[i]).ParamB, 0.0);
         }
     }
     // A run is still a function of its inputs.
@@ -155,9 +157,11 @@ TEST(VariabilidadeAnual, CancelDuringThePassStopsTheRunBeforeTheProfiles) {
     }
     SinalCancelamento sinal;
     CancelarNaVariabilidade receptor(sinal);
+    // An erosivity run, the one that keeps the profiles.
     const ResultadoCalculo r = TCalcularSerieSintetica().Calcular(
-        dados, Config(5, true), ModoCalculo::Normal, {&sinal, &receptor});
+        dados, Config(5, true), ModoCalculo::Erosividade, {&sinal, &receptor});
     EXPECT_TRUE(r.Cancelado);
+    ASSERT_FALSE(r.Clima.ParamB.empty());
     for (const double b : r.Clima.ParamB) ASSERT_EQ(b, 0.0);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 
 #include "core/erro.h"
 #include "output/formato_numero.h"
+#include "support/serie_aleatoria.h"
 
 namespace ventaro {
 namespace {
@@ -248,6 +250,39 @@ TEST_F(ArquivoSerie, WritesTheSeriesTextToTheFile) {
     GravarSerie(arquivo, dados, clima, 1, ',');
     EXPECT_EQ(Ler(arquivo), TextoSerie(dados, clima, 1, ','));
     EXPECT_EQ(ConteudoDaPasta(), std::vector<std::string>{"serie.txt"});
+}
+
+// A long series (several blocks of lines, values of every width, negative ones among them) is
+// written the same on one thread or two, and as TextoSerie gives it; arrays a store does not
+// hold are written as 0.
+TEST_F(ArquivoSerie, WritesTheSameBytesOnOneThreadOrTwoAndZerosForAbsentArrays) {
+    const TDados dados = DadosDeExemplo();
+    TClima clima = teste::SerieAleatoria(60);
+    clima.TMin[5000] = -12.34;
+    clima.Prec[9000] = 12345.678;
+    clima.Rad[12000] = 1234567890123.25;
+    clima.VVento[12001] = 1.5e-7;
+    const std::string texto = TextoSerie(dados, clima, 60, ',');
+    for (const GravacaoSerie gravacao : {GravacaoSerie::Paralela, GravacaoSerie::UmaThread}) {
+        const fs::path arquivo = pasta_ / "serie.txt";
+        GravarSerie(arquivo, dados, clima, 60, ',', {}, gravacao);
+        ASSERT_EQ(Ler(arquivo), texto);
+    }
+    EXPECT_EQ(Linhas(texto).size(), 11u + static_cast<std::size_t>(clima.NumDias));
+
+    ArraysSerie sem_vento_nem_tempestades;
+    sem_vento_nem_tempestades.Tempestades = false;
+    sem_vento_nem_tempestades.Vento = false;
+    TClima parcial = TClima::ParaPeriodo(1, 60, sem_vento_nem_tempestades);
+    parcial.Prec = clima.Prec;
+    parcial.Ti = clima.Ti;
+    parcial.TMax = clima.TMax;
+    parcial.TMin = clima.TMin;
+    parcial.Rad = clima.Rad;
+    parcial.Umid = clima.Umid;
+    for (auto* v : {&clima.Dur, &clima.Ii, &clima.VVento}) std::fill(v->begin(), v->end(), 0.0);
+    GravarSerie(pasta_ / "parcial.txt", dados, parcial, 60, ',');
+    EXPECT_EQ(Ler(pasta_ / "parcial.txt"), TextoSerie(dados, clima, 60, ','));
 }
 
 TEST_F(ArquivoSerie, ReplacesAnExistingFileWhole) {

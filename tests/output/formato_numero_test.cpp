@@ -74,9 +74,25 @@ TEST(FormatoGeral, AppendsToWhatIsAlreadyThere) {
     EXPECT_EQ(s, "x=0.25-INF");
 }
 
-// The fast writer must give the reference's text for every double; the values below aim at
-// the places where a formatter goes wrong: rounding ties and carries, the two notation limits,
-// subnormals and arbitrary bit patterns.
+// The field cut plainly from the reference text: its first `largura` characters, or its whole
+// integer part when the separator lies beyond them, padded with spaces.
+std::string CampoReferencia(const std::string& geral, int largura, char sep) {
+    std::string s = geral;
+    const auto w = static_cast<std::size_t>(largura);
+    if (s.size() > w) {
+        const std::size_t p = s.find(sep);
+        s = p != std::string::npos && p + 1 > w ? s.substr(0, p) : s.substr(0, w);
+    }
+    if (s.size() < w) s.resize(w, ' ');
+    return s;
+}
+
+// Other widths a field may have, taken in turn beside the file's 4 and 5.
+constexpr int kOutrasLarguras[] = {0, 1, 2, 3, 6, 8, 12, 17, 24};
+
+// The fast writers must give the reference's text for every double: the general format, and
+// every field cut from it. The values below aim at the places where a formatter goes wrong:
+// rounding ties and carries, the two notation limits, subnormals and arbitrary bit patterns.
 class ComparacaoComReferencia : public ::testing::Test {
   protected:
     void Verificar(double v) {
@@ -87,6 +103,16 @@ class ComparacaoComReferencia : public ::testing::Test {
                 ADD_FAILURE() << "valor " << std::hexfloat << v << ": " << rapido
                               << " != " << referencia;
                 ++falhas_;
+            }
+            const int outra = kOutrasLarguras[proxima_++ % std::size(kOutrasLarguras)];
+            for (const int largura : {4, 5, outra}) {
+                const std::string campo = FormatarCampo(v, largura, sep);
+                const std::string esperado = CampoReferencia(referencia, largura, sep);
+                if (campo != esperado) {
+                    ADD_FAILURE() << "valor " << std::hexfloat << v << ", largura " << largura
+                                  << ": \"" << campo << "\" != \"" << esperado << "\"";
+                    ++falhas_;
+                }
             }
         }
         ASSERT_LT(falhas_, 10) << "too many mismatches";
@@ -99,6 +125,7 @@ class ComparacaoComReferencia : public ::testing::Test {
     }
     std::mt19937_64 gerador_{20240601};
     int falhas_ = 0;
+    std::size_t proxima_ = 0;
 };
 
 TEST_F(ComparacaoComReferencia, RandomBitPatterns) {

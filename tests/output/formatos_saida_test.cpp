@@ -16,6 +16,7 @@
 
 #include "core/calendario.h"
 #include "core/erro.h"
+#include "generator/perfil_tempestade.h"
 #include "generator/tcalcular_serie_sintetica.h"
 #include "output/arquivo_serie.h"
 #include "output/texto_ascii.h"
@@ -193,9 +194,23 @@ double FracaoAcumulada(double t, const TClima& c, std::size_t d) {
 }
 
 TEST(GravarSaida, WeppBreakpointsFollowEachStormsProfileAndEndAtItsDepth) {
-    const Serie s;
+    // A normal run keeps no storm profiles: the writer computes each, the same as a store that
+    // holds them.
+    const Serie serie;
+    ASSERT_FALSE(serie.clima.Possui(&TClima::ParamB));
+    Serie s = serie;
+    s.clima.Acrescentar({.Tempestades = false,
+                         .Perfis = true,
+                         .Energias = false,
+                         .Temperaturas = false,
+                         .Vento = false,
+                         .Umidade = false});
+    CalcularPerfis(s.clima);
     const Pasta pasta;
     GravarSaida(FormatoSaida::WeppBreakpoint, pasta / "bp.cli", s.dados, s.clima, s.config, '.');
+    GravarSaida(FormatoSaida::WeppBreakpoint, pasta / "calculado.cli", serie.dados, serie.clima,
+                serie.config, '.');
+    EXPECT_EQ(Ler(pasta / "calculado.cli"), Ler(pasta / "bp.cli"));
     const auto linhas = Linhas(Ler(pasta / "bp.cli"));
     EXPECT_EQ(Numeros(linhas[1]), (std::vector<double>{1, 1, 0}));
     std::size_t l = 15;

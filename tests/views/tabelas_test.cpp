@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "generator/perfil_tempestade.h"
+#include "output/formato_numero.h"
 #include "support/serie_aleatoria.h"
 #include "views/formato.h"
 #include "views/perfil_precipitacao.h"
@@ -110,6 +112,22 @@ TEST(Perfil, CurveAndAxisFormatsOfShortAndLongStorms) {
     EXPECT_TRUE(seco.Tempo.empty());
     EXPECT_EQ(seco.ParamA, "0");
     EXPECT_EQ(seco.Data, "10/02/2000");
+
+    // A store without profiles (an ordinary run keeps none) gets the storm's own profile.
+    ArraysSerie sem_perfis;
+    sem_perfis.Perfis = false;
+    TClima ordinaria = TClima::ParaPeriodo(2000, 1, sem_perfis);
+    ordinaria.Prec[40] = 8.0;
+    ordinaria.Dur[40] = 2.0;
+    ordinaria.Ti[40] = 0.5;
+    ordinaria.Ii[40] = 8.0;
+    const PerfilTempestade esperado = CalcularPerfil(8.0, 2.0, 0.5, 8.0);
+    const PerfilDia calculado = CalcularPerfil(ordinaria, 40, '.');
+    ASSERT_TRUE(calculado.Chuvoso);
+    EXPECT_EQ(calculado.ParamB, FormatoGeral(esperado.ParamB, '.'));
+    EXPECT_EQ(calculado.ParamC, FormatoGeral(esperado.ParamC, '.'));
+    EXPECT_DOUBLE_EQ(calculado.Intensidade.front(), esperado.ParamA * 8.0 / 2.0);
+    EXPECT_EQ(CalcularPerfil(ordinaria, 41, '.').ParamA, "0");
 }
 
 }  // namespace
