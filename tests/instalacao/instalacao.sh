@@ -27,11 +27,13 @@ verificar_programas() {
     local ambiente=(env HOME="$casa" XDG_DATA_HOME="$casa/dados" XDG_DATA_DIRS="$casa/nenhum"
         XDG_CONFIG_HOME="$casa/config" LC_ALL=C.UTF-8)
 
-    "${ambiente[@]}" "$prefixo/bin/ventaro-cli" --version | grep -q "^ventaro-cli 2\." ||
-        falhar "ventaro-cli --version"
+    # Outputs are captured before they are searched: with pipefail, `grep -q` closing a pipe
+    # early would fail the writer with SIGPIPE and the check with it.
     local saida
+    saida=$("${ambiente[@]}" "$prefixo/bin/ventaro-cli" --version)
+    grep -q "^ventaro-cli 2\." <<<"$saida" || falhar "ventaro-cli --version: $saida"
     saida=$("${ambiente[@]}" "$prefixo/bin/ventaro-cli" estacoes --pluviometricas)
-    echo "$saida" | grep -q "CANDEIAS" || falhar "ventaro-cli estacoes não listou CANDEIAS: $saida"
+    grep -q "CANDEIAS" <<<"$saida" || falhar "ventaro-cli estacoes não listou CANDEIAS: $saida"
     [ -f "$casa/dados/ventaro/bd.sqlite" ] ||
         falhar "a cópia do usuário não foi feita em $casa/dados/ventaro"
     # The user's copy takes writes; the installation is never written.
@@ -105,11 +107,11 @@ pacote-conteudo)
     nomes=$(echo "$depende" | tr ',' '\n' | sed -E 's/\(.*\)//; s/\|.*//' | tr -d ' ')
     for p in libqt6widgets6 libqt6gui6 libqt6core6 libqcustomplot2.1-qt6 libqt6svg6 \
         libsqlite3-0 libmdb3 libc6 libstdc++6 qt6-qpa-plugins; do
-        echo "$nomes" | grep -qxF "$p" || falhar "Depends sem $p"
+        grep -qxF "$p" <<<"$nomes" || falhar "Depends sem $p"
     done
     # Every dependency is a Debian package this system knows.
     for p in $nomes; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        [[ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" == *"install ok installed"* ]] ||
             apt-cache show "$p" >/dev/null 2>&1 || falhar "dependência desconhecida: $p"
     done
     if command -v apt-get >/dev/null; then
@@ -123,12 +125,13 @@ pacote-conteudo)
         ./usr/share/icons/hicolor/scalable/apps/org.example.Ventaro.svg \
         ./usr/share/icons/hicolor/128x128/apps/org.example.Ventaro.png \
         ./usr/share/doc/ventaro/copyright; do
-        echo "$conteudo" | grep -qx "$f" || falhar "$f não está no pacote"
+        grep -qx "$f" <<<"$conteudo" || falhar "$f não está no pacote"
     done
     # Nothing outside /usr, and the sample database is not writable by its users.
-    echo "$conteudo" | grep -v '^\./$' | grep -qv '^\./usr' && falhar "arquivos fora de /usr"
-    dpkg-deb --contents "$deb" | grep -E '\./usr/share/ventaro/bd\.sqlite$' | grep -q '^-r--r--r--' ||
-        falhar "bd.sqlite instalado com permissão de escrita"
+    fora=$(grep -v -e '^\./$' -e '^\./usr' <<<"$conteudo" || true)
+    [ -z "$fora" ] || falhar "arquivos fora de /usr: $fora"
+    banco=$(dpkg-deb --contents "$deb" | grep -E '\./usr/share/ventaro/bd\.sqlite$' || true)
+    [[ "$banco" == -r--r--r--* ]] || falhar "bd.sqlite instalado com permissão de escrita: $banco"
     echo "Pacote $deb verificado."
     ;;
 pacote-instalar)
@@ -138,7 +141,8 @@ pacote-instalar)
     rm -rf "$raiz"
     dpkg -x "$deb" "$raiz"
     for b in ventaro ventaro-cli ventaro-relatorio; do
-        ! ldd "$raiz/usr/bin/$b" | grep -q "not found" || falhar "$b: biblioteca não encontrada"
+        bibliotecas=$(ldd "$raiz/usr/bin/$b")
+        ! grep -q "not found" <<<"$bibliotecas" || falhar "$b: biblioteca não encontrada"
     done
     verificar_arquivos "$raiz/usr"
     verificar_programas "$raiz/usr" "$destino/casa"
