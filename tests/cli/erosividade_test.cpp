@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "erosivity/pastas_erosividade.h"
+#include "support/processo.h"
 
 namespace ventaro {
 namespace {
@@ -25,35 +24,13 @@ const fs::path kBin = fs::path(VENTARO_BIN_DIR) / "ventaro-cli";
 
 class ErosividadeCliTest : public ::testing::Test {
   protected:
-    struct Resultado {
-        int codigo = -1;
-        std::string erro, saida;
-    };
+    using Resultado = teste::ResultadoProcesso;
 
-    // Starts ventaro-cli in the test's folder with stderr to a file; returns its pid.
+    // ventaro-cli in the test's folder; its stderr can be read from .stderr while it runs.
     pid_t Iniciar(const std::vector<std::string>& args) {
-        const fs::path erro = pasta_ / ".stderr";
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            if (::chdir(pasta_.Caminho().c_str()) != 0) ::_exit(126);
-            if (!std::freopen(erro.c_str(), "w", stderr) ||
-                !std::freopen((pasta_ / ".stdout").c_str(), "w", stdout)) {
-                ::_exit(126);
-            }
-            std::vector<char*> argv{const_cast<char*>(kBin.c_str())};
-            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-            argv.push_back(nullptr);
-            ::execv(kBin.c_str(), argv.data());
-            ::_exit(127);
-        }
-        return pid;
+        return teste::IniciarProcesso(kBin, args, pasta_.Caminho());
     }
-    Resultado Esperar(pid_t pid) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, LerArquivo(pasta_ / ".stderr"),
-                LerArquivo(pasta_ / ".stdout")};
-    }
+    Resultado Esperar(pid_t pid) { return teste::EsperarProcesso(pid, pasta_.Caminho()); }
     Resultado Rodar(const std::vector<std::string>& args) { return Esperar(Iniciar(args)); }
 
     teste::PastaTemporaria pasta_;

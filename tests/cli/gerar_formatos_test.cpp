@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +11,7 @@
 #include <vector>
 
 #include "erosivity/pastas_erosividade.h"
+#include "support/processo.h"
 
 namespace ventaro {
 namespace {
@@ -27,38 +26,14 @@ const std::string kCabecalhoCenario =
 
 class GerarFormatosTest : public ::testing::Test {
   protected:
-    struct Resultado {
-        int codigo = -1;
-        std::string erro;
-    };
+    using Resultado = teste::ResultadoProcesso;
 
-    pid_t Iniciar(const std::vector<std::string>& args) {
-        const fs::path erro = pasta_ / ".stderr";
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            if (::chdir(pasta_.Caminho().c_str()) != 0) ::_exit(126);
-            if (!std::freopen(erro.c_str(), "w", stderr)) ::_exit(126);
-            std::vector<char*> argv{const_cast<char*>(kBin.c_str())};
-            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-            argv.push_back(nullptr);
-            ::execv(kBin.c_str(), argv.data());
-            ::_exit(127);
-        }
-        return pid;
-    }
-    Resultado Esperar(pid_t pid) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        Resultado r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, LerArquivo(pasta_ / ".stderr")};
-        fs::remove(pasta_ / ".stderr");
-        return r;
-    }
     // `gerar` for the sample stations with `extras`.
     Resultado Gerar(const std::vector<std::string>& extras) {
         std::vector<std::string> args{"gerar", "--pluviometrica",     "2045012", "--climatologica",
                                       "83587", "--separador-decimal", "."};
         args.insert(args.end(), extras.begin(), extras.end());
-        return Esperar(Iniciar(args));
+        return teste::RodarProcesso(kBin, args, pasta_.Caminho());
     }
     std::string Ler(const std::string& nome) const { return LerArquivo(pasta_ / nome); }
     std::set<std::string> Entradas() const {
@@ -210,12 +185,14 @@ TEST_F(GerarFormatosTest, BadFormatsEnsemblesAndScenariosAreRefusedWritingNothin
 
 // Ctrl+C stops every member of an ensemble; no file, temporary or folder is left.
 TEST_F(GerarFormatosTest, InterruptedEnsembleLeavesNothing) {
-    const pid_t pid =
-        Iniciar({"gerar", "--pluviometrica", "2045012", "--climatologica", "83587", "--anos",
-                 "1500", "--formato", "swat", "--realizacoes", "3", "--saida", "swat"});
-    ::usleep(300000);
+    const pid_t pid = teste::IniciarProcesso(
+        kBin,
+        {"gerar", "--pluviometrica", "2045012", "--climatologica", "83587", "--anos", "1500",
+         "--formato", "swat", "--realizacoes", "3", "--saida", "swat"},
+        pasta_.Caminho());
+    EXPECT_TRUE(teste::EsperarSinalBloqueado(pid, SIGINT));
     ::kill(pid, SIGINT);
-    const Resultado r = Esperar(pid);
+    const Resultado r = teste::EsperarProcesso(pid, pasta_.Caminho());
     EXPECT_EQ(r.codigo, 128 + SIGINT) << r.erro;
     EXPECT_TRUE(Entradas().empty()) << *Entradas().begin();
 }

@@ -1,9 +1,7 @@
 // Runs of the built ventaro-cli: exit codes, messages on stderr, files written or not.
 
 #include <SQLiteCpp/SQLiteCpp.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -13,6 +11,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/processo.h"
 
 namespace ventaro {
 namespace {
@@ -36,10 +36,7 @@ std::vector<std::string> Linhas(const std::string& texto, char fim = '\n') {
     return linhas;
 }
 
-struct Resultado {
-    int codigo = -1;
-    std::string saida, erro;
-};
+using Resultado = teste::ResultadoProcesso;
 
 // A folder of its own for every test, removed at the end.
 class VentaroCliTest : public ::testing::Test {
@@ -58,46 +55,17 @@ class VentaroCliTest : public ::testing::Test {
 
     fs::path Em(const std::string& nome) const { return pasta_ / nome; }
 
-    // Starts ventaro-cli with `args` in the test's folder, with no locale variables besides
-    // `ambiente` ("NOME=valor"); its output goes to files named after `rotulo`.
+    // ventaro-cli with `args` in the test's folder (see teste::IniciarProcesso).
     pid_t Iniciar(const std::vector<std::string>& args,
                   const std::vector<std::string>& ambiente = {}, const std::string& rotulo = "") {
-        const fs::path saida = Em(".stdout" + rotulo), erro = Em(".stderr" + rotulo);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            if (::chdir(pasta_.c_str()) != 0) ::_exit(126);
-            const int fd_saida = ::open(saida.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            const int fd_erro = ::open(erro.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            ::dup2(fd_saida, STDOUT_FILENO);
-            ::dup2(fd_erro, STDERR_FILENO);
-            for (const char* v : {"LC_ALL", "LC_NUMERIC", "LANG"}) ::unsetenv(v);
-            for (const auto& v : ambiente) {
-                const auto igual = v.find('=');
-                ::setenv(v.substr(0, igual).c_str(), v.substr(igual + 1).c_str(), 1);
-            }
-            std::vector<char*> argv{const_cast<char*>(kBin.c_str())};
-            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-            argv.push_back(nullptr);
-            ::execv(kBin.c_str(), argv.data());
-            ::_exit(127);
-        }
-        return pid;
+        return teste::IniciarProcesso(kBin, args, pasta_, ambiente, rotulo);
     }
     Resultado Esperar(pid_t pid, const std::string& rotulo = "") {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        Resultado r;
-        r.codigo = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const fs::path saida = Em(".stdout" + rotulo), erro = Em(".stderr" + rotulo);
-        r.saida = Ler(saida);
-        r.erro = Ler(erro);
-        fs::remove(saida);
-        fs::remove(erro);
-        return r;
+        return teste::EsperarProcesso(pid, pasta_, rotulo);
     }
     Resultado Rodar(const std::vector<std::string>& args,
                     const std::vector<std::string>& ambiente = {}) {
-        return Esperar(Iniciar(args, ambiente));
+        return teste::RodarProcesso(kBin, args, pasta_, ambiente);
     }
 
     // A copy of the sample database in the test's folder, changed by `sql`.
@@ -531,23 +499,6 @@ TEST_F(VentaroCliTest, OutputsThatWouldOverwriteTheDatabaseOrEachOtherAreRefused
     }
 }
 
-// Waits (up to 10 s) until process `pid` blocks `sinal`, which the command does once it waits
-// for signals on a thread of its own; a signal sent before that would kill it outright.
-bool EsperarSinalBloqueado(pid_t pid, int sinal) {
-    const std::string status = "/proc/" + std::to_string(pid) + "/status";
-    for (int tentativa = 0; tentativa < 10000; ++tentativa) {
-        std::ifstream arquivo(status);
-        std::string linha;
-        while (std::getline(arquivo, linha)) {
-            if (linha.rfind("SigBlk:", 0) != 0) continue;
-            const unsigned long long mascara = std::stoull(linha.substr(7), nullptr, 16);
-            if (mascara >> (sinal - 1) & 1ULL) return true;
-        }
-        ::usleep(1000);
-    }
-    return false;
-}
-
 // Ctrl+C or SIGTERM during a run stops it with no file left, hidden temporaries included; the
 // leftovers of runs killed outright never make a later run fail.
 TEST_F(VentaroCliTest, InterruptedRunsLeaveNoFileAndLeftoversNeverBlock) {
@@ -565,7 +516,7 @@ TEST_F(VentaroCliTest, InterruptedRunsLeaveNoFileAndLeftoversNeverBlock) {
     fs::remove(Em("serie.txt"));
     for (const int sinal : {SIGINT, SIGTERM}) {
         const pid_t pid = Iniciar(Gerar({"--anos", "3000", "--estatisticas", "e.csv"}));
-        EXPECT_TRUE(EsperarSinalBloqueado(pid, sinal));
+        EXPECT_TRUE(teste::EsperarSinalBloqueado(pid, sinal));
         ::kill(pid, sinal);
         r = Esperar(pid);
         EXPECT_EQ(r.codigo, 128 + sinal) << r.erro;

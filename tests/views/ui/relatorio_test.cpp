@@ -1,7 +1,6 @@
 // ventaro-relatorio run without a display on the sample database: the files it writes, and its
 // tables against the statistics ventaro-cli writes for the same run.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "core/tregressao.h"
+#include "support/processo.h"
 
 namespace ventaro {
 namespace {
@@ -46,25 +46,9 @@ std::vector<std::vector<std::string>> Csv(const fs::path& arquivo) {
 // Runs a built program in `pasta` with no display and no locale variables; its exit code.
 int Rodar(const fs::path& programa, const std::vector<std::string>& args, const fs::path& pasta,
           std::string* erro = nullptr) {
-    const fs::path saida_erro = pasta / ".stderr";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::chdir(pasta.c_str()) != 0) ::_exit(126);
-        if (std::freopen(saida_erro.c_str(), "w", stderr) == nullptr) ::_exit(126);
-        for (const char* v :
-             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_NUMERIC", "LANG"}) {
-            ::unsetenv(v);
-        }
-        std::vector<char*> argv{const_cast<char*>(programa.c_str())};
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(programa.c_str(), argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (erro != nullptr) *erro = Ler(saida_erro);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const teste::ResultadoProcesso r = teste::RodarProcesso(programa, args, pasta);
+    if (erro != nullptr) *erro = r.erro;
+    return r.codigo;
 }
 
 class Relatorio : public ::testing::Test {
