@@ -81,6 +81,19 @@ inline bool AtingiuLimite(LimiteInversao limite, double x) {
     return true;
 }
 
+// The x at which AtingiuLimite starts to hold.
+inline double ValorLimite(LimiteInversao limite) {
+    switch (limite) {
+        case LimiteInversao::Duracao:
+            return 24.0;
+        case LimiteInversao::Intensidade:
+            return 1000.0;
+        case LimiteInversao::Umidade:
+            return 1.0;
+    }
+    return 0.0;
+}
+
 // Step of each law, in the unit of its variable.
 inline constexpr double kPassoDuracao = 0.001;
 inline constexpr double kPassoIntensidade = 0.01;
@@ -107,7 +120,10 @@ double InverterDireto(const Densidade& f, double h, LimiteInversao limite, doubl
 // walk can go; shared by every law with the same step and limit, and only read once made.
 class GradeInversao {
   public:
-    GradeInversao(double h, LimiteInversao limite) : h_(h), limite_(limite), x_{0.0} {
+    GradeInversao(double h, LimiteInversao limite) : h_(h), limite_(limite) {
+        // Room for every abscissa at once: the sums drift from k h by far less than a step.
+        x_.reserve(static_cast<std::size_t>(ValorLimite(limite) / h) + 3);
+        x_.push_back(0.0);
         while (!AtingiuLimite(limite, x_.back())) x_.push_back(x_.back() + h_);
     }
 

@@ -1,5 +1,6 @@
 #include "generator/passo_tempestade.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -200,7 +201,11 @@ bool SimulacaoTempestades::SimularDuracao() {
     // is the one the day-by-day order would meet first.
     std::vector<LeisGama::Necessidade> duracoes;
     std::array<std::array<int64_t, kNumClasses>, 12> tempestades{};
+    // Index in `duracoes` of the first wet day of each block of kDiasPorBloco days.
+    std::vector<std::size_t> primeira_chuvosa;
+    primeira_chuvosa.reserve(n / kDiasPorBloco + 1);
     for (std::size_t d = 1; d <= n; ++d) {
+        if ((d - 1) % kDiasPorBloco == 0) primeira_chuvosa.push_back(duracoes.size());
         if (ctx_.Cancelado()) return false;
         const double lamina = clima.Prec[d];
         if (!(lamina > 0)) continue;
@@ -232,15 +237,23 @@ bool SimulacaoTempestades::SimularDuracao() {
         if (!ctx_.Cancelado()) extensoes[i].tabela->EstenderAte(extensoes[i].sorteio);
     });
 
-    std::size_t i = 0;
-    for (std::size_t d = 1; d <= n; ++d) {
-        ctx_.Notificar(static_cast<int64_t>(d));
-        if (ctx_.Cancelado()) return false;
-        if (!(clima.Prec[d] > 0)) continue;
-        const LeisGama::Necessidade& nd = duracoes[i++];
-        clima.Dur[d] = LimitarDuracao(duracao_.Inverter(nd.mes, nd.classe, nd.sorteio));
-    }
-    return true;
+    // A walk left undone by a cancel would be done by Inverter, which only reads a table
+    // walked far enough for its draw: the days are then split between the threads.
+    if (ctx_.Cancelado()) return false;
+    const std::size_t blocos = (n + kDiasPorBloco - 1) / kDiasPorBloco;
+    ExecutarEmParalelo(blocos, ctx_.em_paralelo, [&](std::size_t b) {
+        if (ctx_.Cancelado()) return;
+        const std::size_t inicio = b * kDiasPorBloco + 1;
+        const std::size_t fim = std::min(n, inicio + kDiasPorBloco - 1);
+        std::size_t i = primeira_chuvosa[b];
+        for (std::size_t d = inicio; d <= fim; ++d) {
+            if (!(clima.Prec[d] > 0)) continue;
+            const LeisGama::Necessidade& nd = duracoes[i++];
+            clima.Dur[d] = LimitarDuracao(duracao_.Inverter(nd.mes, nd.classe, nd.sorteio));
+        }
+    });
+    ctx_.Notificar(static_cast<int64_t>(n));
+    return !ctx_.Cancelado();
 }
 
 bool SimulacaoTempestades::SimularIntensidadePico() {
