@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -235,16 +236,28 @@ class TabelaInversao {
         double* F = F_.get();
         double Fk = F[k - 1];
         double f0 = k == 1 ? f_(0.0) : f_ultimo_;
-        for (;; ++k) {
-            const double f1 = f_(x[k]);
-            const double termo = (f0 + f1) * h / 2.0;
-            Fk = Fk + termo;
-            F[k] = Fk;
-            f0 = f1;
-            if (!(Fk < u) || k == fim) break;
-            if (termo < kTermoPequeno && x[k] >= queda_ && Plato(Fk, termo)) {
-                completa_ = true;
-                break;
+        // The densities of a few steps ahead are evaluated together, apart from the sums that
+        // decide where the walk stops, so that the processor overlaps their evaluations; the
+        // ones beyond the stop are left unused.
+        double lote[kLote];
+        for (bool parar = false; !parar;) {
+            const std::size_t n = std::min(kLote, fim - k + 1);
+            for (std::size_t j = 0; j < n; ++j) lote[j] = f_(x[k + j]);
+            for (std::size_t j = 0; j < n; ++j, ++k) {
+                const double f1 = lote[j];
+                const double termo = (f0 + f1) * h / 2.0;
+                Fk = Fk + termo;
+                F[k] = Fk;
+                f0 = f1;
+                if (!(Fk < u) || k == fim) {
+                    parar = true;
+                    break;
+                }
+                if (termo < kTermoPequeno && x[k] >= queda_ && Plato(Fk, termo)) {
+                    completa_ = true;
+                    parar = true;
+                    break;
+                }
             }
         }
         f_ultimo_ = f0;
@@ -263,6 +276,7 @@ class TabelaInversao {
 
   private:
     static constexpr std::size_t kGuias = 1024;
+    static constexpr std::size_t kLote = 16;  // densities evaluated ahead of the sums
 
     bool Atingido(std::size_t k, double u) const { return !(F_[k] < u) || k == grade_->Ultimo(); }
 
