@@ -1,6 +1,8 @@
 #include "generator/correcoes.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -39,28 +41,75 @@ std::size_t Mes(const TClima& clima, std::size_t d) {
     return clima.Mes[d];
 }
 
-Mensais MediasChuvosas(const TClima& clima) {
-    Mensais r;
+// A stretch of consecutive days of one month: days [inicio, fim).
+struct Trecho {
+    std::size_t inicio;
+    std::size_t fim;
+    std::size_t mes;
+};
+
+std::vector<Trecho> Trechos(const TClima& clima) {
+    std::vector<Trecho> trechos;
     const auto n = static_cast<std::size_t>(clima.NumDias);
-    for (std::size_t d = 1; d <= n; ++d) {
-        if (clima.Prec[d] > 0) {
-            const std::size_t m = Mes(clima, d);
-            ++r.cnt[m];
-            r.soma[m] = r.soma[m] + clima.Prec[d];
+    for (std::size_t d = 1; d <= n;) {
+        const std::size_t m = Mes(clima, d);
+        const std::size_t inicio = d;
+        while (d <= n && Mes(clima, d) == m) ++d;
+        trechos.push_back({inicio, d, m});
+    }
+    return trechos;
+}
+
+// Calls visitar(m, d) for every day d of month m, each month's days in day order. A monthly
+// sum adds in that order, one addition waiting for the one before; so twelve stretches of
+// distinct months (a year's worth) are walked side by side, a day of each in turn, and twelve
+// independent sums advance together. The sums are the same as day by day.
+template <typename Visitar>
+void PorMesEmOrdem(const std::vector<Trecho>& trechos, Visitar&& visitar) {
+    for (std::size_t g = 0; g < trechos.size(); g += 12) {
+        const std::size_t ng = std::min<std::size_t>(12, trechos.size() - g);
+        const Trecho* t = trechos.data() + g;
+        unsigned meses = 0;
+        std::size_t maior = 0;
+        for (std::size_t i = 0; i < ng; ++i) {
+            meses |= 1u << t[i].mes;
+            maior = std::max(maior, t[i].fim - t[i].inicio);
+        }
+        if (std::popcount(meses) != static_cast<int>(ng)) {
+            // A month twice among them (a series that is not a run of calendar days).
+            for (std::size_t i = 0; i < ng; ++i) {
+                for (std::size_t d = t[i].inicio; d < t[i].fim; ++d) visitar(t[i].mes, d);
+            }
+            continue;
+        }
+        for (std::size_t k = 0; k < maior; ++k) {
+            for (std::size_t i = 0; i < ng; ++i) {
+                if (t[i].inicio + k < t[i].fim) visitar(t[i].mes, t[i].inicio + k);
+            }
         }
     }
+}
+
+Mensais MediasChuvosas(const TClima& clima, const std::vector<Trecho>& trechos) {
+    Mensais r;
+    const double* prec = clima.Prec.data();
+    PorMesEmOrdem(trechos, [&](std::size_t m, std::size_t d) {
+        if (prec[d] > 0) {
+            ++r.cnt[m];
+            r.soma[m] = r.soma[m] + prec[d];
+        }
+    });
     r.CalcularMedias();
     return r;
 }
 
-Mensais MediasTodos(const TClima& clima, const std::vector<double>& x) {
+Mensais MediasTodos(const std::vector<Trecho>& trechos, const std::vector<double>& x) {
     Mensais r;
-    const auto n = static_cast<std::size_t>(clima.NumDias);
-    for (std::size_t d = 1; d <= n; ++d) {
-        const std::size_t m = Mes(clima, d);
+    const double* v = x.data();
+    PorMesEmOrdem(trechos, [&](std::size_t m, std::size_t d) {
         ++r.cnt[m];
-        r.soma[m] = r.soma[m] + x[d];
-    }
+        r.soma[m] = r.soma[m] + v[d];
+    });
     r.CalcularMedias();
     return r;
 }
@@ -98,7 +147,8 @@ void CorrigirLamina(TClima& clima, const TDados& dados) {
     std::vector<double>& prec = clima.Prec;
 
     // Mean: one factor per month, on every day (dry days stay 0).
-    const Mensais antes = MediasChuvosas(clima);
+    const std::vector<Trecho> trechos = Trechos(clima);
+    const Mensais antes = MediasChuvosas(clima, trechos);
     std::array<double, 13> f{};
     for (int m = 1; m <= 12; ++m) {
         const auto i = static_cast<std::size_t>(m);
@@ -107,15 +157,14 @@ void CorrigirLamina(TClima& clima, const TDados& dados) {
     for (std::size_t d = 1; d <= n; ++d) prec[d] = prec[d] * f[Mes(clima, d)];
 
     // Spread around the new mean.
-    const Mensais depois = MediasChuvosas(clima);
+    const Mensais depois = MediasChuvosas(clima, trechos);
     std::array<double, 13> ss{};
-    for (std::size_t d = 1; d <= n; ++d) {
+    PorMesEmOrdem(trechos, [&](std::size_t m, std::size_t d) {
         if (prec[d] > 0) {
-            const std::size_t m = Mes(clima, d);
             const double t = prec[d] - depois.media[m];
             ss[m] = ss[m] + t * t;
         }
-    }
+    });
     std::array<double, 13> g{};
     for (int m = 1; m <= 12; ++m) {
         const auto i = static_cast<std::size_t>(m);
@@ -154,7 +203,8 @@ void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima var
     std::array<bool, 13> definido{};
     std::array<double, 13> mu{};
     std::array<double, 13> sigma{};
-    const Mensais inicio = MediasTodos(clima, x);
+    const std::vector<Trecho> trechos = Trechos(clima);
+    const Mensais inicio = MediasTodos(trechos, x);
     for (int m = 1; m <= 12; ++m) {
         const auto i = static_cast<std::size_t>(m);
         const int64_t ns = dados.DSecosClima[m];
@@ -186,13 +236,12 @@ void CorrigirVariavelClima(TClima& clima, const TDados& dados, VariavelClima var
     }
 
     // Spread around the new mean.
-    const Mensais meio = MediasTodos(clima, x);
+    const Mensais meio = MediasTodos(trechos, x);
     std::array<double, 13> ss{};
-    for (std::size_t d = 1; d <= n; ++d) {
-        const std::size_t m = Mes(clima, d);
+    PorMesEmOrdem(trechos, [&](std::size_t m, std::size_t d) {
         const double t = x[d] - meio.media[m];
         ss[m] = ss[m] + t * t;
-    }
+    });
     std::array<double, 13> g{};
     for (std::size_t m = 1; m <= 12; ++m) {
         const double s =
