@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <limits>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace ventaro {
@@ -70,7 +71,7 @@ struct DensidadeBeta {
 // 1000 mm/h, humidity at 1 (the walk runs only while x < 1).
 enum class LimiteInversao { Duracao, Intensidade, Umidade };
 
-inline bool AtingiuLimite(LimiteInversao limite, double x) {
+constexpr bool AtingiuLimite(LimiteInversao limite, double x) {
     switch (limite) {
         case LimiteInversao::Duracao:
             return x >= 24.0;
@@ -80,19 +81,6 @@ inline bool AtingiuLimite(LimiteInversao limite, double x) {
             return x >= 1.0;
     }
     return true;
-}
-
-// The x at which AtingiuLimite starts to hold.
-inline double ValorLimite(LimiteInversao limite) {
-    switch (limite) {
-        case LimiteInversao::Duracao:
-            return 24.0;
-        case LimiteInversao::Intensidade:
-            return 1000.0;
-        case LimiteInversao::Umidade:
-            return 1.0;
-    }
-    return 0.0;
 }
 
 // Step of each law, in the unit of its variable.
@@ -117,28 +105,46 @@ double InverterDireto(const Densidade& f, double h, LimiteInversao limite, doubl
     return x;
 }
 
+// The abscissas of the model's three laws (duration, peak intensity and humidity steps with
+// their limits), formed once when the program is built; empty for any other step or limit.
+std::span<const double> AbscissasDoModelo(double h, LimiteInversao limite);
+
 // The abscissas x_0 = 0, x_k = x_{k-1} + h up to the first at the law's limit, the farthest any
-// walk can go; shared by every law with the same step and limit, and only read once made.
+// walk can go; shared by every law with the same step and limit, and only read once made. The
+// model's own steps use the grids built into the program; any other step is summed here.
 class GradeInversao {
   public:
     GradeInversao(double h, LimiteInversao limite) : h_(h), limite_(limite) {
-        // Room for every abscissa at once: the sums drift from k h by far less than a step.
-        x_.reserve(static_cast<std::size_t>(ValorLimite(limite) / h) + 3);
-        x_.push_back(0.0);
-        while (!AtingiuLimite(limite, x_.back())) x_.push_back(x_.back() + h_);
+        const std::span<const double> prontas = AbscissasDoModelo(h, limite);
+        if (!prontas.empty()) {
+            x_ = prontas.data();
+            n_ = prontas.size();
+            return;
+        }
+        proprias_.push_back(0.0);
+        while (!AtingiuLimite(limite, proprias_.back())) {
+            proprias_.push_back(proprias_.back() + h_);
+        }
+        x_ = proprias_.data();
+        n_ = proprias_.size();
     }
+    // Tables keep its address.
+    GradeInversao(const GradeInversao&) = delete;
+    GradeInversao& operator=(const GradeInversao&) = delete;
 
     double Passo() const { return h_; }
     LimiteInversao Limite() const { return limite_; }
     double X(std::size_t k) const { return x_[k]; }
-    const double* Abscissas() const { return x_.data(); }
+    const double* Abscissas() const { return x_; }
     // Index of the first x at the limit: no walk goes beyond it.
-    std::size_t Ultimo() const { return x_.size() - 1; }
+    std::size_t Ultimo() const { return n_ - 1; }
 
   private:
     double h_;
     LimiteInversao limite_;
-    std::vector<double> x_;
+    std::vector<double> proprias_;
+    const double* x_ = nullptr;
+    std::size_t n_ = 0;
 };
 
 // Beyond which x a table may stop where its area stopped changing (see TabelaInversao), or +inf

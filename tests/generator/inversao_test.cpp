@@ -48,6 +48,33 @@ void ExpectTabelaIgualVarredura(const Densidade& f, LimiteInversao limite, doubl
     }
 }
 
+// The grids built into the program hold, bit for bit, the sums a walk makes at run time.
+TEST(GradeInversao, BuiltInGridsEqualTheSumsOfAWalk) {
+    struct Caso {
+        double h;
+        LimiteInversao limite;
+    };
+    // Read through volatile, so that the sums below are made when the test runs.
+    volatile double duracao = kPassoDuracao;
+    volatile double intensidade = kPassoIntensidade;
+    volatile double umidade = kPassoUmidade;
+    for (const Caso c :
+         {Caso{duracao, LimiteInversao::Duracao}, Caso{intensidade, LimiteInversao::Intensidade},
+          Caso{umidade, LimiteInversao::Umidade}}) {
+        std::vector<double> somas{0.0};
+        while (!AtingiuLimite(c.limite, somas.back())) somas.push_back(somas.back() + c.h);
+        const GradeInversao grade(c.h, c.limite);
+        ASSERT_EQ(AbscissasDoModelo(c.h, c.limite).data(), grade.Abscissas());
+        ASSERT_EQ(grade.Ultimo() + 1, somas.size());
+        EXPECT_EQ(std::memcmp(grade.Abscissas(), somas.data(), somas.size() * sizeof(double)), 0);
+    }
+    // Any other step is summed for the grid itself.
+    EXPECT_TRUE(AbscissasDoModelo(0.002, LimiteInversao::Duracao).empty());
+    const GradeInversao outra(0.5, LimiteInversao::Duracao);
+    EXPECT_EQ(outra.Ultimo(), 48u);
+    EXPECT_EQ(outra.X(48), 24.0);
+}
+
 TEST(TabelaInversao, EqualsThePlainScanForStormLaws) {
     const std::vector<double> u = Sorteios(60);
     // Shapes from exactly 1 (pow(0, 0) = 1 at the start) to long tails that reach the limits.
