@@ -1,6 +1,7 @@
 #include "generator/tcalcular_serie_sintetica.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -111,12 +112,14 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     // All climate variables depend on the wet/dry sequence: this pass always runs.
     SimularPrecipitacao(ctx);
 
+    // The storm passes' law tables live until the depth correction (see below).
+    std::optional<SimulacaoTempestades> tempestades;
     if (v.SimularPrec && !Cancelado()) {
-        SimulacaoTempestades tempestades(ctx);
+        tempestades.emplace(ctx);
         DefinirPasso("Simulando os dados de duração da precipitação...");
-        tempestades.SimularDuracao();
+        tempestades->SimularDuracao();
         DefinirPasso("Simulando os dados de intensidade da precipitação...");
-        tempestades.SimularIntensidadePico();
+        tempestades->SimularIntensidadePico();
     }
 
     // The storm profiles (and the erosivity that follows them) must hold each storm's final
@@ -163,8 +166,23 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     };
 
     if (!Cancelado()) {
-        if (c.Correcao) CorrigirLamina(clima, dados);
-        if (!c.VariabilidadeAnual) PerfisEErosividade();
+        const auto CorrigirPrecipitacao = [&] {
+            if (c.Correcao) CorrigirLamina(clima, dados);
+            if (!c.VariabilidadeAnual) PerfisEErosividade();
+        };
+        // Beside the depth correction, which reads and writes only precipitation arrays, a
+        // helper thread releases the storm tables and allocates the climate arrays (touching
+        // their pages first), work the climate passes would otherwise begin with.
+        const ArraysSerie arrays_clima = SoClima(temperaturas, v.SimularVVento, v.SimularUmid);
+        if (em_paralelo && (c.Correcao || modo == ModoCalculo::Erosividade)) {
+            ExecutarLadoALado(CorrigirPrecipitacao, [&] {
+                tempestades.reset();
+                Acrescentar(clima, arrays_clima, c);
+            });
+        } else {
+            tempestades.reset();
+            CorrigirPrecipitacao();
+        }
         DefinirPasso("Simulando os dados climatológicos...");
         if (em_paralelo && temperaturas && (v.SimularVVento || v.SimularUmid)) {
             // The temperature pass draws three normals a day, one uniform each, and touches
