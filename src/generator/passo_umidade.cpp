@@ -4,8 +4,11 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "generator/amostragem.h"
+#include "generator/paralelo.h"
 
 namespace ventaro {
 
@@ -133,19 +136,50 @@ bool SimularUmidade(ContextoPasso& ctx, ColetorAvisos& avisos) {
     TClima& clima = ctx.clima;
     std::array<LeisUmidadeMes, 13> meses;
     for (int m = 1; m <= 12; ++m) meses[static_cast<std::size_t>(m)] = MontarLeis(ctx.dados, m);
+    const std::size_t n = ctx.NumDias();
+    const auto Estado = [&clima](std::size_t d) -> std::size_t {
+        return clima.Prec[d] != 0 ? kUmido : kSeco;
+    };
+
+    // With tables, the draws (one a day, whatever the law) are taken first and kept in Umid
+    // until their day reads its table; each table is walked as far as its largest draw, the
+    // tables on two threads when the run may use them. The values are those of one day at a
+    // time.
     const GradeInversao grade(kPassoUmidade, LimiteInversao::Umidade);
     std::array<std::array<std::optional<TabelaInversao<DensidadeBeta>>, 2>, 13> tabelas;
+    const bool tabela = ctx.metodo == MetodoInversao::Tabela;
+    if (tabela) {
+        std::array<std::array<double, 2>, 13> maior{};
+        for (std::size_t d = 1; d <= n; ++d) {
+            if (ctx.Cancelado()) return false;
+            const double u = ctx.fluxo.Uniform();
+            clima.Umid[d] = u;
+            const auto m = static_cast<std::size_t>(clima.Mes[d]);
+            const LeiUmidade& lei = meses[m].leis[Estado(d)];
+            if (lei.beta && u > maior[m][lei.fonte]) maior[m][lei.fonte] = u;
+        }
+        std::vector<std::pair<TabelaInversao<DensidadeBeta>*, double>> caminhadas;
+        for (std::size_t m = 1; m <= 12; ++m) {
+            for (std::size_t e = 0; e < 2; ++e) {
+                if (!(maior[m][e] > 0.0)) continue;
+                tabelas[m][e].emplace(*meses[m].leis_beta[e].densidade, grade);
+                caminhadas.emplace_back(&*tabelas[m][e], maior[m][e]);
+            }
+        }
+        ExecutarEmParalelo(caminhadas.size(), ctx.em_paralelo, [&](std::size_t i) {
+            if (!ctx.Cancelado()) caminhadas[i].first->EstenderAte(caminhadas[i].second);
+        });
+        if (ctx.Cancelado()) return false;
+    }
 
-    const std::size_t n = ctx.NumDias();
     ctx.Faixa(0, static_cast<int64_t>(n));
     for (std::size_t d = 1; d <= n; ++d) {
         ctx.Notificar(static_cast<int64_t>(d));
         if (ctx.Cancelado()) return false;
         const auto m = static_cast<std::size_t>(clima.Mes[d]);
-        const std::size_t estado = clima.Prec[d] != 0 ? kUmido : kSeco;
-        const double u = ctx.fluxo.Uniform();
+        const double u = tabela ? clima.Umid[d] : ctx.fluxo.Uniform();
         LeisUmidadeMes& mes = meses[m];
-        LeiUmidade& lei = mes.leis[estado];
+        LeiUmidade& lei = mes.leis[Estado(d)];
         if (!lei.aviso.empty() && !lei.avisada) {
             avisos.Adicionar(lei.aviso);
             lei.avisada = true;
@@ -154,13 +188,12 @@ bool SimularUmidade(ContextoPasso& ctx, ColetorAvisos& avisos) {
             clima.Umid[d] = lei.constante;
             continue;
         }
-        const DensidadeBeta& f = *mes.leis_beta[lei.fonte].densidade;
-        if (ctx.metodo == MetodoInversao::Direta) {
-            clima.Umid[d] = InverterDireto(f, kPassoUmidade, LimiteInversao::Umidade, u);
+        if (tabela) {
+            // Walked far enough above (a draw of 0 walks no step).
+            clima.Umid[d] = u > 0.0 ? tabelas[m][lei.fonte]->Inverter(u) : 0.0;
         } else {
-            auto& tabela = tabelas[m][lei.fonte];
-            if (!tabela) tabela.emplace(f, grade);
-            clima.Umid[d] = tabela->Inverter(u);
+            const DensidadeBeta& f = *mes.leis_beta[lei.fonte].densidade;
+            clima.Umid[d] = InverterDireto(f, kPassoUmidade, LimiteInversao::Umidade, u);
         }
     }
     return true;

@@ -194,9 +194,10 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
             fluxo_vento.Avancar(3 * dias);
             std::vector<std::string> avisos_vento;
             ColetorAvisos coletor_vento(avisos_vento);
-            // Only this thread reports progress.
+            // Only this thread reports progress. The humidity tables' walks may take a thread
+            // of their own: short, and most of a short run's climate work.
             ContextoPasso ctx_vento{clima,   dados,   fluxo_vento, cancelamento,
-                                    nullptr, metodo_, false};
+                                    nullptr, metodo_, em_paralelo};
             ExecutarLadoALado([&] { Temperaturas(ctx, avisos); },
                               [&] { VentoEUmidade(ctx_vento, coletor_vento); });
             for (std::string& aviso : avisos_vento) avisos.Adicionar(std::move(aviso));
