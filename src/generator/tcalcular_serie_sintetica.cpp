@@ -171,16 +171,15 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
             if (!c.VariabilidadeAnual) PerfisEErosividade();
         };
         // Beside the depth correction, which reads and writes only precipitation arrays, a
-        // helper thread releases the storm tables and allocates the climate arrays (touching
-        // their pages first), work the climate passes would otherwise begin with.
+        // helper thread allocates the climate arrays (touching their pages first), work the
+        // climate passes would otherwise begin with. The storm tables are released first, on
+        // this thread: freed from the helper, their memory stayed with the process in about
+        // half the runs (6 MB more at the peak of a 1000-year run).
         const ArraysSerie arrays_clima = SoClima(temperaturas, v.SimularVVento, v.SimularUmid);
+        tempestades.reset();
         if (em_paralelo && (c.Correcao || modo == ModoCalculo::Erosividade)) {
-            ExecutarLadoALado(CorrigirPrecipitacao, [&] {
-                tempestades.reset();
-                Acrescentar(clima, arrays_clima, c);
-            });
+            ExecutarLadoALado(CorrigirPrecipitacao, [&] { Acrescentar(clima, arrays_clima, c); });
         } else {
-            tempestades.reset();
             CorrigirPrecipitacao();
         }
         DefinirPasso("Simulando os dados climatológicos...");
