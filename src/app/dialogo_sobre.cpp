@@ -33,6 +33,7 @@ std::vector<Biblioteca> Bibliotecas() {
         {QStringLiteral("mdbtools (libmdb)"), Desconhecida(kVersaoLibmdb),
          QStringLiteral("LGPL-2.0-or-later")},
         {QStringLiteral("GLib"), Desconhecida(kVersaoGlib), QStringLiteral("LGPL-2.1-or-later")},
+        {QStringLiteral("Boost.Math"), Desconhecida(kVersaoBoost), QStringLiteral("BSL-1.0")},
     };
 }
 

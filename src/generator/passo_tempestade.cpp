@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/erro.h"
+#include "core/regras_tempestade.h"
 #include "generator/amostragem.h"
 #include "generator/paralelo.h"
 
@@ -174,7 +175,7 @@ SimulacaoTempestades::SimulacaoTempestades(ContextoPasso& ctx)
 namespace {
 
 double LimitarDuracao(double t) {
-    return t > 24 ? 24.0 : t < 0.2 ? 0.2 : t;
+    return t > kDuracaoMaxima ? kDuracaoMaxima : t < kDuracaoMinima ? kDuracaoMinima : t;
 }
 
 }  // namespace
@@ -257,7 +258,6 @@ bool SimulacaoTempestades::SimularDuracao() {
 }
 
 bool SimulacaoTempestades::SimularIntensidadePico() {
-    constexpr int kTentativas = 11;
     TClima& clima = ctx_.clima;
     const std::size_t n = ctx_.NumDias();
     ctx_.Faixa(1, static_cast<int64_t>(n));
@@ -270,11 +270,11 @@ bool SimulacaoTempestades::SimularIntensidadePico() {
         const int classe = ClasseLamina(lamina);
         intensidade_.Preparar(m, classe);
         const double media = lamina / clima.Dur[d];
-        double ii = 1.1 * media;
-        for (int tentativa = 0; tentativa < kTentativas; ++tentativa) {
+        double ii = kFatorPicoSemSorteio * media;
+        for (int tentativa = 0; tentativa < kTentativasPico; ++tentativa) {
             const double t = intensidade_.Inverter(m, classe, ctx_.fluxo.Uniform());
-            if (media < t && t < 1000.0) {
-                ii = t < 0.2 ? 0.2 : t;
+            if (media < t && t < kPicoMaximo) {
+                ii = t < kPicoMinimo ? kPicoMinimo : t;
                 break;
             }
         }

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <tuple>
 
 #include "core/erro.h"
+#include "import/escala_pico.h"
 
 namespace ventaro {
 
@@ -11,6 +14,7 @@ namespace {
 
 struct Ajuste {
     double AlfaDur, BetaDur, AlfaIi, BetaIi, BetaTi;
+    bool PicoAlcancado;
 };
 
 struct Amostra {
@@ -43,11 +47,19 @@ std::pair<double, double> Gama(const Amostra& a) {
 Ajuste Ajustar(const std::vector<const TempestadeObservada*>& grupo) {
     const auto [alfa_dur, beta_dur] =
         Gama(Momentos(grupo, [](const TempestadeObservada& t) { return t.Duracao; }));
-    const auto [alfa_ii, beta_ii] =
-        Gama(Momentos(grupo, [](const TempestadeObservada& t) { return t.IntensidadePico; }));
+    // The peak law keeps the moment shape; its scale is the one whose peaks, as the generator
+    // draws them for these depths and durations from the duration law, average the record's.
+    const Amostra picos =
+        Momentos(grupo, [](const TempestadeObservada& t) { return t.IntensidadePico; });
+    const double alfa_ii = Gama(picos).first;
+    std::vector<double> laminas;
+    laminas.reserve(grupo.size());
+    for (const auto* t : grupo) laminas.push_back(t->Lamina);
+    const EscalaPico escala = EscalaPicoGerado(
+        alfa_ii, IntensidadesMediasGeradas(laminas, alfa_dur, beta_dur), picos.media);
     const double beta_ti =
         Momentos(grupo, [](const TempestadeObservada& t) { return t.TempoPico; }).media;
-    return {alfa_dur, beta_dur, alfa_ii, beta_ii, beta_ti};
+    return {alfa_dur, beta_dur, alfa_ii, escala.Beta, beta_ti, escala.Alcancada};
 }
 
 // The three months of the season of `mes`: DJF, MAM, JJA or SON.
@@ -117,6 +129,7 @@ EstimativaRegiao EstimarLeisRegiao(const std::vector<TempestadeObservada>& tempe
         });
     };
     const auto n_minimo = static_cast<std::ptrdiff_t>(minimo);
+    std::map<std::tuple<Meses, int, int>, Ajuste> ajustes;
     Meses todos{};
     std::fill(todos.begin() + 1, todos.end(), true);
     for (int mes = 1; mes <= 12; ++mes) {
@@ -159,7 +172,19 @@ EstimativaRegiao EstimarLeisRegiao(const std::vector<TempestadeObservada>& tempe
                 if (Pertence(t, *meses, c.ClasseInicial, c.ClasseFinal)) g.push_back(&t);
             }
             c.Usadas = static_cast<int>(g.size());
-            const Ajuste a = Ajustar(g);
+            // Borrowing cells often pool the same storms; their laws are fitted once.
+            const auto chave = std::tuple(*meses, c.ClasseInicial, c.ClasseFinal);
+            auto ajuste = ajustes.find(chave);
+            if (ajuste == ajustes.end()) {
+                try {
+                    ajuste = ajustes.emplace(chave, Ajustar(g)).first;
+                } catch (const ErroVentaro& erro) {
+                    throw ErroVentaro("Leis de tempestade de " + NomeMesCurto(mes) + ", classe " +
+                                      NomeClasseCurto(k) + " mm: " + erro.what());
+                }
+            }
+            const Ajuste& a = ajuste->second;
+            c.PicoAlcancado = a.PicoAlcancado;
             const auto uk = static_cast<std::size_t>(k);
             e.Leis.AlfaDur[mes][uk] = a.AlfaDur;
             e.Leis.BetaDur[mes][uk] = a.BetaDur;
@@ -234,6 +259,32 @@ std::string TabelaEstimativa(const EstimativaRegiao& e) {
         }
     }
     if (primeira) texto += "\n";
+    // The cells whose recorded mean peak the generator cannot reach, a few to a line.
+    std::vector<std::string> fora;
+    for (int mes = 1; mes <= 12; ++mes) {
+        for (int k = 0; k < kNumClasses; ++k) {
+            if (e.Celulas[mes][static_cast<std::size_t>(k)].PicoAlcancado) continue;
+            fora.push_back(NomeMesCurto(mes) + " " + NomeClasseCurto(k));
+        }
+    }
+    if (!fora.empty()) {
+        texto += "Em " + std::to_string(fora.size()) +
+                 " célula(s) o gerador não alcança a intensidade de pico média registrada: só "
+                 "aceita picos\nacima da lâmina/duração sorteada e, sem sorteio aceito, usa essa "
+                 "razão mais "
+                 "10 %; a lei dá a\nmédia mais próxima. Células (classes em mm):\n";
+        constexpr std::size_t kLargura = 96;
+        linha = " ";
+        for (std::size_t i = 0; i < fora.size(); ++i) {
+            const std::string item = " " + fora[i] + (i + 1 < fora.size() ? "," : "");
+            if (linha.size() > 1 && linha.size() + item.size() > kLargura) {
+                texto += linha + "\n";
+                linha = " ";
+            }
+            linha += item;
+        }
+        texto += linha + "\n";
+    }
     return texto;
 }
 

@@ -26,6 +26,9 @@ struct CelulaEstimativa {
     RegraCelula Regra = RegraCelula::Propria;
     int ClasseInicial = 0;  // depth classes pooled
     int ClasseFinal = 0;
+    // Whether the generator's peaks of the cell's storms average the recorded peaks (see
+    // EscalaPicoGerado); when not, their mean is the nearest a law gives, above the record's.
+    bool PicoAlcancado = true;
 };
 
 struct EstimativaRegiao {
@@ -45,11 +48,15 @@ inline constexpr int kMinimoTempestadesMenor = 2;  // a spread needs two storms
 inline constexpr double kAlfaMaximo = 50.0;
 
 // The regional storm laws of each month (1-12) and depth class (0-11) from the storms of
-// hourly records: method-of-moments gamma laws of duration and of peak intensity (sample
-// variance; a shape below 1 is raised to 1 and one above kAlfaMaximo lowered to it, the scale
-// refitted to keep the mean) and the mean normalised time to peak as the exponential law's
-// mean. Cells with fewer than `minimo` storms borrow (RegraCelula). Fails when the storms are
-// fewer than `minimo` or `minimo` is below kMinimoTempestadesMenor.
+// hourly records: a method-of-moments gamma law of duration (sample variance; a shape below 1
+// is raised to 1 and one above kAlfaMaximo lowered to it, the scale refitted to keep the mean),
+// and a gamma law of peak intensity with the moment shape of the recorded peaks, so clamped,
+// and the scale for which the peaks the generator draws for the cell's storms average the
+// recorded ones: the generator keeps only draws above the storm's mean intensity depth over
+// duration, with a duration drawn from the duration law (EscalaPicoGerado,
+// IntensidadesMediasGeradas). The mean normalised time to peak is the exponential law's mean.
+// Cells with fewer than `minimo` storms borrow (RegraCelula). Fails when the storms are fewer
+// than `minimo` or `minimo` is below kMinimoTempestadesMenor.
 EstimativaRegiao EstimarLeisRegiao(const std::vector<TempestadeObservada>& tempestades, int minimo);
 
 // "jan" ... "dez", and "0-5" ... "80-90", "90+" (mm).
@@ -58,7 +65,8 @@ std::string NomeClasseCurto(int classe);
 
 // The table of the report: one row per month, one column per depth class, each cell the number
 // of its own storms, and for a borrowed cell "/", the storms used and the rule's letter; then
-// the legend and the classes pooled by ClassesAmpliadas.
+// the legend, the classes pooled by ClassesAmpliadas and the cells whose recorded mean peak the
+// generator cannot reach.
 std::string TabelaEstimativa(const EstimativaRegiao& estimativa);
 
 }  // namespace ventaro

@@ -16,17 +16,11 @@
 #include "generator/tcalcular_serie_sintetica.h"
 #include "import/importacao_regiao.h"
 #include "import/leitor_inmet_horario.h"
+#include "sorteio_pico.h"
 #include "teste_util.h"
 
 namespace ventaro {
 namespace {
-
-// A gamma draw of whole shape k: the sum of k exponential draws.
-double Gama(FluxoAleatorio& fluxo, int k, double escala) {
-    double s = 0;
-    for (int i = 0; i < k; ++i) s -= std::log(1.0 - fluxo.Uniform());
-    return escala * s;
-}
 
 struct Leis {
     int alfa_dur;
@@ -36,29 +30,32 @@ struct Leis {
     double media_ti;
 };
 
-// Hourly records whose every day of `meses` is one storm drawn from the month's laws: a
-// duration rounded to whole hours, a peak hour of the drawn intensity placed at the drawn
-// fraction of the storm, and two small showers opening and closing it. Intensities stay below
-// 4.5 mm/h so that every storm falls in depth class 0 whatever its intensity.
+// Hourly records whose every day of `meses` is one storm drawn from the month's laws the way the
+// generator draws it: a depth between 19 and 19.8 mm (class 15-20 mm), a duration from the
+// duration law rounded to whole hours (2 to 24: one hour cannot hold a peak above the hour's
+// mean), and a peak from the peak law redrawn above the storm's mean intensity depth/duration.
+// The peak hour lies at the drawn fraction of the storm; the rest of the depth is spread evenly
+// over the other hours, each below the peak since the peak exceeds the mean.
 RegistroHorario RegistroSintetico(const std::vector<std::pair<int, Leis>>& meses, int anos) {
     FluxoAleatorio fluxo(20240401);
     RegistroHorario r;
     for (int ano = 2001; ano < 2001 + anos; ++ano) {
         for (const auto& [mes, lei] : meses) {
             for (int dia = 1; dia <= DiasNoMes(ano, mes); ++dia) {
-                const long d = std::lround(Gama(fluxo, lei.alfa_dur, lei.beta_dur));
-                const int duracao = static_cast<int>(std::clamp(d, 1L, 24L));
-                double pico;
-                do {
-                    pico = Gama(fluxo, lei.alfa_ii, lei.beta_ii);
-                } while (pico >= 4.5 || pico < 0.2);
+                const double lamina = 19.0 + 0.8 * fluxo.Uniform();
+                const long d = std::lround(teste::Gama(fluxo, lei.alfa_dur, lei.beta_dur));
+                const int duracao = static_cast<int>(std::clamp(d, 2L, 24L));
+                const double pico =
+                    teste::PicoComoOGerador(fluxo, lei.alfa_ii, lei.beta_ii, lamina / duracao);
+                EXPECT_LT(pico, lamina);
                 const double x = -lei.media_ti * std::log(1.0 - fluxo.Uniform());
                 const int j = std::min(duracao - 1, static_cast<int>(x * duracao));
                 const int inicio = static_cast<int>(fluxo.Uniform() * (25 - duracao));
                 std::array<double, 24> horas{};
-                horas[static_cast<std::size_t>(inicio)] = 0.05 * pico;
-                horas[static_cast<std::size_t>(inicio + duracao - 1)] = 0.05 * pico;
-                horas[static_cast<std::size_t>(inicio + j)] = pico;
+                for (int h = 0; h < duracao; ++h) {
+                    horas[static_cast<std::size_t>(inicio + h)] =
+                        h == j ? pico : (lamina - pico) / (duracao - 1);
+                }
                 for (int h = 0; h < 24; ++h) {
                     r.Horas.push_back({{ano, mes, dia}, h, horas[static_cast<std::size_t>(h)]});
                 }
@@ -68,15 +65,20 @@ RegistroHorario RegistroSintetico(const std::vector<std::pair<int, Leis>>& meses
     return r;
 }
 
+// Storms drawn from known laws, their peaks cut the generator's way, give back the laws: the
+// duration law by its moments, the peak law as the law before the cut (the moment shape of
+// peaks mostly above their storm's mean intensity, and the scale that, cut again the same way,
+// gives the record's mean peak), and the mean time to peak.
 TEST(EstimarLeisRegiao, RecoversKnownLawsFromSyntheticHourlyRecords) {
-    const Leis verao{4, 1.75, 16, 0.15, 0.3};
-    const Leis inverno{9, 1.0, 6, 0.3, 0.2};
+    const Leis verao{4, 1.75, 16, 0.4, 0.3};
+    const Leis inverno{9, 1.0, 6, 0.8, 0.2};
     const RegistroHorario r = RegistroSintetico({{1, verao}, {7, inverno}}, 40);
     const EstimativaRegiao e = EstimarLeisRegiao(ExtrairTempestades(r, 1.0).Tempestades, 10);
     for (const auto& [mes, lei] : {std::pair{1, verao}, std::pair{7, inverno}}) {
         SCOPED_TRACE(mes);
-        const CelulaEstimativa& c = e.Celulas[mes][0];
+        const CelulaEstimativa& c = e.Celulas[mes][3];
         EXPECT_EQ(c.Regra, RegraCelula::Propria);
+        EXPECT_TRUE(c.PicoAlcancado);
         ASSERT_EQ(c.Proprias, 40 * 31);
         const double n = c.Proprias;
         // Four standard errors of the moment estimates (shape: 2a(a+1)/n).
@@ -86,11 +88,11 @@ TEST(EstimarLeisRegiao, RecoversKnownLawsFromSyntheticHourlyRecords) {
             EXPECT_NEAR(beta, b, 4 * b * std::sqrt((2.0 * a + 3) / (a * n)));
             EXPECT_NEAR(alfa * beta, media, 4 * std::sqrt(a * b * b / n));
         };
-        confere(e.Leis.AlfaDur[mes][0], e.Leis.BetaDur[mes][0], lei.alfa_dur, lei.beta_dur);
-        confere(e.Leis.AlfaIi[mes][0], e.Leis.BetaIi[mes][0], lei.alfa_ii, lei.beta_ii);
+        confere(e.Leis.AlfaDur[mes][3], e.Leis.BetaDur[mes][3], lei.alfa_dur, lei.beta_dur);
+        confere(e.Leis.AlfaIi[mes][3], e.Leis.BetaIi[mes][3], lei.alfa_ii, lei.beta_ii);
         // The peak hour's middle, as a fraction of the storm, averages the drawn fraction
         // capped at the storm's end.
-        EXPECT_NEAR(e.Leis.BetaTi[mes][0], lei.media_ti * (1 - std::exp(-1 / lei.media_ti)), 0.015);
+        EXPECT_NEAR(e.Leis.BetaTi[mes][3], lei.media_ti * (1 - std::exp(-1 / lei.media_ti)), 0.015);
     }
 }
 
@@ -100,7 +102,9 @@ TempestadeObservada Tempestade(int mes, double lamina, double duracao = 2, doubl
 }
 
 // Hand-computed moments: a shape below 1 is raised to 1 and no spread gives the largest shape,
-// the scale keeping the mean either way.
+// the duration scale keeping the mean either way. The peak scale keeps the mean where the
+// generator would keep every draw (February, peaks far above depth/duration) and lies below it
+// where the generator's redraws raise the peaks (January).
 TEST(EstimarLeisRegiao, MomentShapesAreKeptBetweenOneAndFifty) {
     std::vector<TempestadeObservada> t;
     for (int i = 0; i < 10; ++i) {
@@ -115,11 +119,12 @@ TEST(EstimarLeisRegiao, MomentShapesAreKeptBetweenOneAndFifty) {
     EXPECT_DOUBLE_EQ(e.Leis.AlfaDur[1][0], 1.0);
     EXPECT_DOUBLE_EQ(e.Leis.BetaDur[1][0], 2.2);
     EXPECT_DOUBLE_EQ(e.Leis.AlfaIi[1][0], 8.1);
-    EXPECT_DOUBLE_EQ(e.Leis.BetaIi[1][0], 3 / 8.1);
+    EXPECT_LT(e.Leis.BetaIi[1][0], 0.9 * 3 / 8.1);
     EXPECT_DOUBLE_EQ(e.Leis.BetaTi[1][0], 0.55);
     EXPECT_EQ(e.Leis.AlfaDur[2][0], kAlfaMaximo);
     EXPECT_DOUBLE_EQ(e.Leis.BetaDur[2][0], 3 / kAlfaMaximo);
     EXPECT_EQ(e.Leis.AlfaIi[2][0], kAlfaMaximo);
+    EXPECT_NEAR(e.Leis.BetaIi[2][0], 0.8 / kAlfaMaximo, 1e-5 * 0.8 / kAlfaMaximo);
     EXPECT_DOUBLE_EQ(e.Leis.BetaTi[2][0], 0.5);
 }
 
@@ -178,6 +183,13 @@ TEST(EstimarLeisRegiao, BorrowingFillsEveryCellOfASparseRecord) {
     const std::string tabela = TabelaEstimativa(e);
     EXPECT_NE(tabela.find("fev  4/16E   3/11V   4/23T"), std::string::npos) << tabela;
     EXPECT_NE(tabela.find("90+ mm: classes 60-70 a 90+ mm"), std::string::npos) << tabela;
+    // Storms of 95 mm in one to four hours with peaks of 2 to 4 mm/h: no peak law can bring
+    // the generator's peaks down to them, and the report says so; storms of 2 mm can.
+    EXPECT_FALSE(e.Celulas[1][11].PicoAlcancado);
+    EXPECT_TRUE(e.Celulas[1][0].PicoAlcancado);
+    EXPECT_NE(tabela.find("o gerador não alcança"), std::string::npos) << tabela;
+    EXPECT_NE(tabela.find(" jan 90+,"), std::string::npos) << tabela;
+    EXPECT_EQ(tabela.find(" jan 0-5"), std::string::npos) << tabela;
 
     // Fewer storms than the minimum, or a minimum below two, cannot be estimated.
     EXPECT_THROW(EstimarLeisRegiao(t, 50), ErroVentaro);
@@ -186,10 +198,10 @@ TEST(EstimarLeisRegiao, BorrowingFillsEveryCellOfASparseRecord) {
 
 // One year of a real automatic station: the region is complete, and 300 years generated for
 // a rainfall station estimated from the same record's daily totals keep its storms' mean
-// duration within a quarter. The mean peak intensity comes out about a quarter above the
-// record's (+26 % here): the generator redraws a peak intensity until it exceeds the storm's
-// mean intensity P/D, with the duration drawn apart from the depth, so the short durations an
-// exponential-like law gives small storms push their peaks up. The check allows 30 %.
+// duration and mean peak intensity within a quarter (here 3 % below and 9 % above). The peaks
+// stay somewhat high: where the duration law gives small storms durations well under an hour,
+// even 1.1 times their mean intensity exceeds the record's peaks (the cells the report lists),
+// and the generated year has more storms of 5 to 30 mm than the record's.
 TEST(EstimativaRegiao, ThreeHundredYearsOfTheRecordsOwnStationStayNearItsStorms) {
     const std::filesystem::path arquivo =
         std::filesystem::path(VENTARO_SOURCE_DIR) /
@@ -239,7 +251,7 @@ TEST(EstimativaRegiao, ThreeHundredYearsOfTheRecordsOwnStationStayNearItsStorms)
     dur /= static_cast<double>(n);
     ii /= static_cast<double>(n);
     EXPECT_NEAR(dur / dur_registro, 1.0, 0.25);
-    EXPECT_NEAR(ii / ii_registro, 1.0, 0.30);
+    EXPECT_NEAR(ii / ii_registro, 1.0, 0.25);
 }
 
 }  // namespace
