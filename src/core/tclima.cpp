@@ -31,6 +31,12 @@ void Alocar(std::vector<double>& v, std::size_t n) {
 
 }  // namespace
 
+std::vector<double> TClima::NovoArray(std::size_t n) {
+    std::vector<double> v;
+    Alocar(v, n);
+    return v;
+}
+
 TClima::TClima(int64_t num_dias, const ArraysSerie& arrays) : NumDias(num_dias < 0 ? 0 : num_dias) {
     const auto n = static_cast<std::size_t>(NumDias + 1);
     Alocar(Prec, n);

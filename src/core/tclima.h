@@ -65,6 +65,10 @@ struct TClima {
     // touched only then. Throws std::bad_alloc (or std::length_error) as the constructor does.
     void Acrescentar(const ArraysSerie& arrays);
 
+    // A zeroed array of `n` entries, allocated as the store allocates its own (large ones on
+    // 2 MB pages where the system gives them), for a pass that fills it apart from the store.
+    static std::vector<double> NovoArray(std::size_t n);
+
     // Sets the fourteen precipitation arrays of day d to 0 (those the store holds); the climate
     // arrays stay.
     void LimparDia(int64_t d);

@@ -48,9 +48,10 @@ namespace {
 // climate group is added when its pass begins (Acrescentar), after the storm-law tables are
 // gone. A length the machine cannot hold is the user's setting, not a fault of the program: it
 // is reported as such.
-TClima CriarSerie(const ConfiguracaoSerie& c, ModoCalculo modo) {
+TClima CriarSerie(const ConfiguracaoSerie& c, ModoCalculo modo, bool sem_tempestades) {
     ArraysSerie arrays = ArraysDoCalculo(c, modo);
     arrays.Temperaturas = arrays.Vento = arrays.Umidade = false;
+    if (sem_tempestades) arrays.Tempestades = false;
     try {
         return TClima::ParaPeriodo(c.APartir, c.NumAnos, arrays);
     } catch (const std::bad_alloc&) {
@@ -100,17 +101,39 @@ ResultadoCalculo TCalcularSerieSintetica::Calcular(const TDados& dados, const Co
     if (c.VariabilidadeAnual) VerificarTotaisPrec(dados);
 
     DefinirPasso("Simulando a lâmina total e o tempo de pico da precipitação...");
-    resultado.Clima = CriarSerie(c, modo);
+    const bool em_paralelo = nucleos_ == NucleosCalculo::Dois;
+    // Duration and peak-intensity arrays are allocated beside the precipitation pass, which
+    // leaves them alone while the store does not hold them; they join the store after it.
+    const bool tempestades_ao_lado = em_paralelo && ArraysDoCalculo(c, modo).Tempestades;
+    resultado.Clima = CriarSerie(c, modo, tempestades_ao_lado);
     TClima& clima = resultado.Clima;
     FluxoAleatorio fluxo;
     fluxo.Semear(c.Semente);
     clima.LimparDia(0);
-    const bool em_paralelo = nucleos_ == NucleosCalculo::Dois;
     ContextoPasso ctx{clima, dados, fluxo, cancelamento, progresso, metodo_, em_paralelo};
 
     if (progresso != nullptr) progresso->DefinirFaixa(0, clima.NumDias);
     // All climate variables depend on the wet/dry sequence: this pass always runs.
-    SimularPrecipitacao(ctx);
+    if (tempestades_ao_lado) {
+        const auto n = static_cast<std::size_t>(clima.NumDias + 1);
+        std::vector<double> dur;
+        std::vector<double> ii;
+        try {
+            ExecutarLadoALado([&] { SimularPrecipitacao(ctx); },
+                              [&] {
+                                  dur = TClima::NovoArray(n);
+                                  ii = TClima::NovoArray(n);
+                              });
+        } catch (const std::bad_alloc&) {
+            MemoriaInsuficiente(c);
+        } catch (const std::length_error&) {
+            MemoriaInsuficiente(c);
+        }
+        clima.Dur = std::move(dur);
+        clima.Ii = std::move(ii);
+    } else {
+        SimularPrecipitacao(ctx);
+    }
 
     // The storm passes' law tables live until the depth correction (see below).
     std::optional<SimulacaoTempestades> tempestades;
