@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "cli/executar.h"
+#include "support/pasta_temporaria.h"
 #include "support/sha256.h"
 
 namespace ventaro {
@@ -109,18 +110,8 @@ std::vector<Caso> Casos(const Par& par, const fs::path& banco) {
 
 class SomasSerie : public ::testing::TestWithParam<Par> {
   protected:
-    void SetUp() override {
-        pasta_ =
-            fs::temp_directory_path() / ("ventaro_somas_" + std::string(GetParam().pluviometrica) +
-                                         "_" + std::to_string(::getpid()));
-        fs::remove_all(pasta_);
-        fs::create_directories(pasta_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(pasta_, ec);
-    }
-    fs::path pasta_;
+    teste::PastaTemporaria temporaria_;
+    const fs::path pasta_ = temporaria_.Caminho();
 };
 
 TEST_P(SomasSerie, EveryRunOfTheStationWritesTheRecordedBytes) {

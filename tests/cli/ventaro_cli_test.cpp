@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/pasta_temporaria.h"
 #include "support/processo.h"
 
 namespace ventaro {
@@ -41,18 +42,6 @@ using Resultado = teste::ResultadoProcesso;
 // A folder of its own for every test, removed at the end.
 class VentaroCliTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        pasta_ = fs::temp_directory_path() /
-                 ("ventaro_cli_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        fs::remove_all(pasta_);
-        fs::create_directories(pasta_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(pasta_, ec);
-    }
-
     fs::path Em(const std::string& nome) const { return pasta_ / nome; }
 
     // ventaro-cli with `args` in the test's folder (see teste::IniciarProcesso).
@@ -88,7 +77,8 @@ class VentaroCliTest : public ::testing::Test {
         return nomes;
     }
 
-    fs::path pasta_;
+    teste::PastaTemporaria temporaria_;
+    const fs::path pasta_ = temporaria_.Caminho();
 };
 
 // A failure: exit 1, one line on stderr containing every piece of `trechos`, no file left.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/leitor_xlsx.h"
+#include "support/pasta_temporaria.h"
 
 namespace ventaro::teste {
 
@@ -35,32 +36,6 @@ inline std::vector<std::string> LinhasCrLf(const std::filesystem::path& arquivo)
     }
     return linhas;
 }
-
-// A folder of its own for a test, removed at its end.
-class PastaTemporaria {
-  public:
-    PastaTemporaria() {
-        static int contador = 0;
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        caminho_ = std::filesystem::temp_directory_path() /
-                   ("ventaro_erosividade_" + std::string(info ? info->name() : "x") + "_" +
-                    std::to_string(::getpid()) + "_" + std::to_string(contador++));
-        std::filesystem::remove_all(caminho_);
-        std::filesystem::create_directories(caminho_);
-    }
-    ~PastaTemporaria() {
-        std::error_code ec;
-        std::filesystem::remove_all(caminho_, ec);
-    }
-    PastaTemporaria(const PastaTemporaria&) = delete;
-    PastaTemporaria& operator=(const PastaTemporaria&) = delete;
-
-    const std::filesystem::path& Caminho() const { return caminho_; }
-    std::filesystem::path operator/(const std::string& nome) const { return caminho_ / nome; }
-
-  private:
-    std::filesystem::path caminho_;
-};
 
 // The files of a batch folder ("teste2" and below), relative to it.
 inline std::set<std::filesystem::path> ArquivosLote(const std::filesystem::path& pasta) {

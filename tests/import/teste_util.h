@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/pasta_temporaria.h"
+
 namespace ventaro::teste {
 
 // Fixture files copied from the agencies' real exports.
@@ -22,31 +24,5 @@ inline std::string LerTexto(const std::filesystem::path& arquivo) {
     s << in.rdbuf();
     return s.str();
 }
-
-// A file in a fresh temporary folder of the running test.
-class PastaTemporaria {
-  public:
-    PastaTemporaria() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        pasta_ = std::filesystem::temp_directory_path() /
-                 ("ventaro_import_" + std::string(info->test_suite_name()) + "_" + info->name() +
-                  "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(pasta_);
-        std::filesystem::create_directories(pasta_);
-    }
-    ~PastaTemporaria() {
-        std::error_code ec;
-        std::filesystem::remove_all(pasta_, ec);
-    }
-    const std::filesystem::path& Caminho() const { return pasta_; }
-    std::filesystem::path Escrever(std::string_view nome, std::string_view conteudo) const {
-        const auto arquivo = pasta_ / nome;
-        std::ofstream(arquivo, std::ios::binary) << conteudo;
-        return arquivo;
-    }
-
-  private:
-    std::filesystem::path pasta_;
-};
 
 }  // namespace ventaro::teste

@@ -12,6 +12,7 @@
 
 #include "core/erro.h"
 #include "output/formato_numero.h"
+#include "support/pasta_temporaria.h"
 #include "support/serie_aleatoria.h"
 
 namespace ventaro {
@@ -69,16 +70,6 @@ TClima ClimaDe2000() {
 
 class ArquivoSerie : public ::testing::Test {
   protected:
-    void SetUp() override {
-        pasta_ = fs::temp_directory_path() /
-                 ("ventaro_output_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                  "_" + std::to_string(::getpid()));
-        fs::remove_all(pasta_);
-        fs::create_directories(pasta_);
-    }
-    void TearDown() override { fs::remove_all(pasta_); }
-
     static std::string Ler(const fs::path& arquivo) {
         std::ifstream f(arquivo, std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
@@ -91,7 +82,8 @@ class ArquivoSerie : public ::testing::Test {
         return nomes;
     }
 
-    fs::path pasta_;
+    teste::PastaTemporaria temporaria_;
+    const fs::path pasta_ = temporaria_.Caminho();
 };
 
 TEST(TextoSerie, WritesElevenHeaderLinesAndOneLinePerDayOfALeapYear) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/tregressao.h"
+#include "support/pasta_temporaria.h"
 #include "support/processo.h"
 
 namespace ventaro {
@@ -53,16 +54,8 @@ int Rodar(const fs::path& programa, const std::vector<std::string>& args, const 
 
 class Relatorio : public ::testing::Test {
   protected:
-    void SetUp() override {
-        pasta_ = fs::temp_directory_path() / ("ventaro_relatorio_" + std::to_string(::getpid()));
-        fs::remove_all(pasta_);
-        fs::create_directories(pasta_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(pasta_, ec);
-    }
-    fs::path pasta_;
+    teste::PastaTemporaria temporaria_;
+    const fs::path pasta_ = temporaria_.Caminho();
 };
 
 TEST_F(Relatorio, WritesTheReportWithoutADisplayAndAgreesWithTheCommandLine) {
