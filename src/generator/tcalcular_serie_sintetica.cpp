@@ -44,10 +44,11 @@ namespace {
                       " anos.");
 }
 
-// The store of the run's calendar days, with the arrays of the precipitation passes; each
-// climate group is added when its pass begins (Acrescentar), after the storm-law tables are
-// gone. A length the machine cannot hold is the user's setting, not a fault of the program: it
-// is reported as such.
+// The store of the run's calendar days, with the arrays of the precipitation passes (without
+// duration and peak intensity when `sem_tempestades`: a helper thread allocates those). The
+// climate groups are added after the storm-law tables are gone (Acrescentar): beside the depth
+// correction on two threads, else when each pass begins. A length the machine cannot hold is
+// the user's setting, not a fault of the program: it is reported as such.
 TClima CriarSerie(const ConfiguracaoSerie& c, ModoCalculo modo, bool sem_tempestades) {
     ArraysSerie arrays = ArraysDoCalculo(c, modo);
     arrays.Temperaturas = arrays.Vento = arrays.Umidade = false;
